@@ -1,0 +1,64 @@
+#pragma once
+// What the engine asks of the person in front of the program. The desktop program
+// answers with message boxes and a progress window, the command-line tool from its
+// options and standard error, the tests from a script. The engine never shows a
+// dialog of its own and never blocks on one.
+
+#include <string>
+
+namespace vostrel {
+
+enum class Answer { Yes, No, Cancel };
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    // A user error: beep, then a modal error box with an OK button.
+    virtual void ErrorBox(const std::string& text) = 0;
+    // A warning box with an OK button (for example a truncated file).
+    virtual void Warning(const std::string& text) = 0;
+    // A Yes/No question, or Yes/No/Cancel when withCancel is set.
+    virtual Answer Confirm(const std::string& text, bool withCancel) = 0;
+
+    virtual void Beep() {}
+
+    // Long work: a progress window with a caption and a gauge of 0..100 percent.
+    virtual void ProgressStart(const std::string& /*caption*/) {}
+    virtual void Progress(int /*percent*/) {}
+    virtual void ProgressEnd() {}
+
+    // The hourglass cursor while the engine works; every BusyStart has its BusyEnd.
+    virtual void BusyStart() {}
+    virtual void BusyEnd() {}
+
+    // Lets the windows repaint between the steps of long work.
+    virtual void ProcessPendingMessages() {}
+};
+
+// Shows the hourglass for the lifetime of the object, and always restores the cursor.
+class BusyCursor {
+public:
+    explicit BusyCursor(UserInterface& ui) : ui_(ui) { ui_.BusyStart(); }
+    ~BusyCursor() { ui_.BusyEnd(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    UserInterface& ui_;
+};
+
+// Answers every question with a fixed answer and forgets every message; for work
+// that runs without anybody to ask.
+class SilentUserInterface : public UserInterface {
+public:
+    explicit SilentUserInterface(Answer answer = Answer::No) : answer_(answer) {}
+    void ErrorBox(const std::string&) override {}
+    void Warning(const std::string&) override {}
+    Answer Confirm(const std::string&, bool) override { return answer_; }
+
+private:
+    Answer answer_;
+};
+
+}  // namespace vostrel
