@@ -23,6 +23,10 @@ public:
 
     virtual void Beep() {}
 
+    // Asks for a file name and the save options and saves the data table ("Save As").
+    // False when the user cancelled or the save failed.
+    virtual bool RequestSaveAs() { return false; }
+
     // Long work: a progress window with a caption and a gauge of 0..100 percent.
     virtual void ProgressStart(const std::string& /*caption*/) {}
     virtual void Progress(int /*percent*/) {}

@@ -4,6 +4,10 @@
 // main() creates one and hands it by reference to every window; the command-line
 // tool and every test build their own. There are no mutable globals.
 
+#include "engine/data/data_list.h"
+#include "engine/data/data_table.h"
+#include "engine/data/text_rules.h"
+#include "engine/helpers/mru_files.h"
 #include "engine/settings_store.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
@@ -13,7 +17,8 @@ namespace vostrel {
 
 class Workspace {
 public:
-    Workspace(UserInterface& ui, SettingsStore& settings) : ui(ui), settings(settings) {
+    Workspace(UserInterface& userInterface, SettingsStore& settingsStore)
+        : ui(userInterface), settings(settingsStore) {
         stat.ui = &ui;
     }
     Workspace(const Workspace&) = delete;
@@ -24,6 +29,11 @@ public:
 
     StatContext stat;    // StatErrorCode
     SampleArray sample;  // A_Array and SampleCount
+
+    DataTable table;                     // the grids' text, file name and state
+    TDataList data{table, sample, ui};   // the numeric store derived from the text
+    BlankCommasSetting blankCommas;      // the answer about blank commas in number lists
+    TMRUFiles mru{settings, stat};       // the recently-used files
 };
 
 }  // namespace vostrel

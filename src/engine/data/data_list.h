@@ -1,0 +1,126 @@
+#pragma once
+// The numeric side of the data table, derived from the grid text on demand: the value of
+// every cell, the range of every column, the coding of text columns into levels, the run
+// codes of a multi-way grouping and the values of the analysis-set column.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/data/data_table.h"
+#include "engine/data/missing_value.h"
+#include "engine/data/run_info.h"
+#include "engine/stats/sample_array.h"
+
+namespace vostrel {
+
+class UserInterface;
+
+// Per-column arrays, indexed 0..MaxColumns + 3: column 0 carries no data, the three
+// places after the last possible data column leave room for the derived row statistics.
+template <typename T>
+using TColArray = std::array<T, MaxColumns + DerivedColumnCount + 1>;
+using TColArrayOfDouble = TColArray<double>;
+using TColArrayOfBoolean = TColArray<bool>;
+using TColArrayOfInteger = TColArray<int>;
+
+// Rounds to the nearest integer, halves to the even neighbour.
+int RoundHalfEven(double x);
+
+class TDataList {
+public:
+    TDataList(DataTable& table, SampleArray& sample, UserInterface& ui);
+
+    TColArrayOfDouble ColumnHigh{};  // largest non-missing value (text columns: highest level)
+    TColArrayOfDouble ColumnLow{};   // smallest non-missing value
+    TColArrayOfBoolean Highlow{};    // the column has a value, so its range is valid
+    TColArrayOfBoolean IncludeCol{};  // the column is a measure of the current run
+    TColArrayOfBoolean StringVar{};   // the column is a text variable
+    double GrandHigh = 0;
+    double GrandLow = 0;
+    int Ncount = 0;  // data rows
+    int Ccount = 0;  // never raised, so every allocation test finds the columns grown
+    int Rcount = 0;  // rows the per-row stores are allocated for
+    bool MaxSizeCellChange = false;
+    int DescCol = 0;  // the column whose title and limits describe the values last extracted
+
+    // CellValues[column][row]: columns 0..MaxCol + 3, rows 0..row count - 1.
+    std::vector<std::vector<double>> CellValues;
+    // LevelFirstRow[column][level]: the row where a text level first occurs (text columns only).
+    std::vector<std::vector<int>> LevelFirstRow;
+    std::vector<std::uint8_t> RowModified;
+    std::vector<std::int64_t> RowRunCode;  // 0 when a grouping value of the row is missing
+    std::vector<std::int64_t> RunCodes;    // 1..MaxRun after SetRunData
+    std::vector<int> RunRows;              // a row of each run
+
+    // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter.
+    int SetColumn = 0;
+    std::vector<double> SetValues{0.0};  // 1-based
+    int SetCount = 0;
+    int SetIndex = 0;
+
+    bool DataChanged = false;
+
+    void InitData();
+    // Releases the derived stores; the table starts over.
+    void Cleardata();
+
+    int MaxCol() const { return table_.MaxCol(); }
+    std::string ColumnName(int c) const;
+    std::string ColumnTitle(int c) const;
+    std::string ColumnTitleOrName(int c) const;
+    double ColumnUSL(int c) const { return DescNumber(c, DescUSLRow); }
+    double ColumnTarget(int c) const { return DescNumber(c, DescTargetRow); }
+    double ColumnLSL(int c) const { return DescNumber(c, DescLSLRow); }
+
+    void SetRowModifiedTrue(int r);
+    // Records the row range that the next SetRowsModified marks.
+    void RecordModifiedRows(int first, int last);
+    void SetRowsModified();
+    void SetAllRowsModified();
+
+    void SetRow(int row);
+    void UpdateData();
+    void MaxSizeCellArray();
+
+    int Acount() const { return sample_.Acount(); }
+    void MaxSizeA_Array(int nA) { sample_.MaxSizeA_Array(nA); }
+    void CreateA_Array(int nA) { sample_.CreateA_Array(nA); }
+    void DisposeA_Array() { sample_.DisposeA_Array(); }
+
+    void SetHighLow(double x, int i);
+
+    void SetRunData(TRunInfo& runInfo);
+    // The run code of row r under the run description's grouping (0 when a value is missing).
+    std::int64_t CalcLineRun(int r, const TRunInfo& runInfo) const;
+    std::string GetRunName(int rn, const TRunInfo& runInfo) const;
+
+    void SetGlobalIndexData();
+    bool FirstGlobalSet() const { return SetColumn == 0 || SetIndex == 1; }
+
+    std::string GetLevelName(int c, int level) const;
+
+    double Value(int col, int row) const {
+        return CellValues[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    }
+    double& Value(int col, int row) {
+        return CellValues[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
+    }
+
+    const DataTable& Table() const { return table_; }
+
+private:
+    double DescNumber(int c, int descRow) const;
+    double DeriveCell(int col, int row);
+    void CodeTextColumn(int col, int rows);
+    void NumberRunsByCode(TRunInfo& runInfo, int n);
+
+    DataTable& table_;
+    SampleArray& sample_;
+    UserInterface& ui_;
+    int modifiedFirst_ = 0;
+    int modifiedLast_ = -1;
+};
+
+}  // namespace vostrel

@@ -1,0 +1,70 @@
+#pragma once
+// The text of a string grid, kept compactly: each column stores its cells in blocks of
+// consecutive rows, one character buffer and one end offset per cell, instead of one heap
+// string per cell. A million-row table then costs little more than its text, and editing
+// one cell rewrites one block only.
+//
+// Like a string grid, it has ColCount() columns and RowCount() rows, row 0 and column 0
+// included. When the grid numbers its rows, column 0 of every row below the header reads
+// as the row number and cannot be written.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vostrel {
+
+class TextGrid {
+public:
+    TextGrid(int colCount, int rowCount, bool numberedRows);
+
+    int ColCount() const { return static_cast<int>(columns_.size()); }
+    int RowCount() const { return rowCount_; }
+
+    // The cell text; empty outside the grid. The view stays valid until the next change
+    // of this column.
+    std::string_view Cell(int col, int row) const;
+    std::string CellString(int col, int row) const { return std::string(Cell(col, row)); }
+    // Writes a cell; writes outside the grid (and to a numbered row label) are ignored.
+    void SetCell(int col, int row, std::string_view text);
+
+    // New rows and columns are empty; removed ones are gone.
+    void SetColCount(int colCount);
+    void SetRowCount(int rowCount);
+    void InsertRows(int at, int count);
+    void DeleteRows(int at, int count);
+    void InsertColumns(int at, int count);
+    void DeleteColumns(int at, int count);
+    // Empties every cell and sets the size.
+    void Reset(int colCount, int rowCount);
+
+    bool NumberedRows() const { return numberedRows_; }
+
+    // Bytes held by the cells' text and offsets (for the memory figures).
+    std::size_t StoredBytes() const;
+
+private:
+    static constexpr int kBlockRows = 512;
+
+    // Rows [first, first + ends.size()) of a block have text; rows after them are empty.
+    struct Block {
+        std::string text;
+        std::vector<std::uint32_t> ends;
+    };
+    struct Column {
+        std::vector<Block> blocks;
+    };
+
+    std::string_view StoredCell(const Column& column, int row) const;
+    static void StoreCell(Column& column, int row, std::string_view text);
+    static std::vector<std::string> TakeCells(const Column& column, int rowCount);
+    static Column MakeColumn(const std::vector<std::string>& cells);
+
+    std::vector<Column> columns_;
+    int rowCount_ = 0;
+    bool numberedRows_ = false;
+    mutable std::string rowLabel_;  // backs the view of a numbered row label
+};
+
+}  // namespace vostrel

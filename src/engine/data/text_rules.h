@@ -1,0 +1,77 @@
+#pragma once
+// The rules, shared by the whole program, for splitting lines into fields, telling a
+// number from a text, and reading numbers out of typed text.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vostrel {
+
+class UserInterface;
+
+// True when the text holds a character outside the numeric set
+// (tab, space, "$", "+", ",", "-", ".", the digits, "E", "e").
+bool IsText(std::string_view text);
+
+struct NormalisedNumber {
+    std::string text;
+    bool wasEmpty = false;
+};
+// Prepares numeric text for conversion: "0" before a leading ".", "0" after a leading "-"
+// that is followed by ".", a trailing "." dropped; an empty result becomes "0".
+NormalisedNumber NormaliseNumber(std::string_view text);
+
+// The standard conversion: "." as the decimal separator, an optional sign and exponent,
+// surrounding spaces allowed. Nothing when the text is not one number or does not fit a
+// double (1e999).
+std::optional<double> ConvertNumber(std::string_view text);
+
+// NormaliseNumber, then ConvertNumber; an empty text reads as nothing.
+std::optional<double> ReadNumber(std::string_view text);
+
+// Splits at every occurrence of the separator; fields are trimmed of spaces, empty fields
+// between separators stay, a trailing separator adds no field. The views point into line.
+std::vector<std::string_view> SplitAt(std::string_view line, char separator);
+void SplitAt(std::string_view line, char separator, std::vector<std::string_view>& fields);
+
+// A case line: at tabs when it has one, else at commas when it has one, else at runs of spaces.
+std::vector<std::string_view> SplitDataLine(std::string_view line);
+void SplitDataLine(std::string_view line, std::vector<std::string_view>& fields);
+
+struct HeaderFields {
+    std::vector<std::string> fields;
+    bool truncated = false;  // the line held more than the 512 fields kept
+};
+// A name or description line. Separators are tab, space and comma (tab only when tabOnly).
+// A tab outside a field adds an empty field, or "Col" + its number with defaultNames;
+// other separators only separate. A trailing separator counts once more.
+HeaderFields SplitHeaderLine(std::string_view line, bool defaultNames, bool tabOnly);
+
+// Whether blank commas in a number list stand for missing values. The user is asked the
+// first time such a comma is met; every data file load asks again.
+class BlankCommasSetting {
+public:
+    void Rearm() { asked_ = false; }
+    bool Asked() const { return asked_; }
+    // Asks "Want blank Commas to indicate missing values?" when not asked yet.
+    bool CommasAreMissing(UserInterface& ui);
+
+private:
+    bool asked_ = false;
+    bool commasAreMissing_ = false;
+};
+
+struct NumberField {
+    std::string text;  // empty for a blank entry or a field that did not convert
+    double value = 0;  // MissingValue for a blank entry or a field that did not convert
+};
+// Reads the numbers of a typed line (Process If lists, configuration values, chart limits).
+std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& ui,
+                                         BlankCommasSetting& blankCommas);
+
+// Removes leading and trailing spaces.
+std::string_view TrimSpaces(std::string_view text);
+
+}  // namespace vostrel
