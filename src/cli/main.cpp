@@ -1,11 +1,37 @@
+// vostrel-cli: the engine from the command line.
+
 #include <iostream>
 #include <string>
 
+#include "cli/commands.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: vostrel-cli COMMAND [options]\n"
+           "\n"
+           "Commands:\n"
+           "  info FILE     describe a data file: rows, columns, names, titles, limits, ranges\n"
+           "\n"
+           "vostrel-cli COMMAND --help describes the options of a command.\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]) == "--help") {
-        std::cout << "usage: vostrel-cli COMMAND [options]\n";
-        return argc < 2 ? 2 : 0;
+    using namespace vostrel::cli;
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return 2;
     }
-    std::cerr << "vostrel-cli: unknown command " << argv[1] << "\n";
+    const std::string command = argv[1];
+    Arguments args(argv + 2, argv + argc);
+    if (command == "--help" || command == "-h" || command == "help") {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    if (command == "info") return InfoCommand(args);
+    std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
+    PrintUsage(std::cerr);
     return 2;
 }

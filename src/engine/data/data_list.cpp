@@ -114,24 +114,52 @@ void TDataList::MaxSizeCellArray() {
     SetAllRowsModified();
 }
 
-// The value of one cell from its text; text cells get TextMarker until levels are coded.
-double TDataList::DeriveCell(int col, int row) {
-    std::string_view text = table_.DataGrid.Cell(col, row);
+namespace {
+
+enum class CellKind { Number, Missing, Text };
+
+// Reads a cell as the data table does: thousands separators and currency signs are
+// dropped, any character outside the numeric set makes it text, blanks and lone points
+// are missing. One pass over the text; a copy only when something must be dropped.
+CellKind ReadCell(std::string_view text, double& value) {
+    bool strip = false;
+    for (char c : text) {
+        if (c == ',' || c == '$') {
+            strip = true;
+        } else if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E' ||
+                     c == 'e' || c == ' ' || c == '\t')) {
+            return CellKind::Text;
+        }
+    }
     std::string stripped;
-    if (text.find_first_of(",$") != std::string_view::npos) {
-        // Thousands separators and currency signs are not part of the number.
+    if (strip) {
         stripped.reserve(text.size());
         for (char c : text)
             if (c != ',' && c != '$') stripped.push_back(c);
         text = stripped;
     }
-    if (IsText(text)) {
-        StringVar[static_cast<std::size_t>(col)] = true;
-        return TextMarker;
+    if (text.empty() || text == "." || text == "..") return CellKind::Missing;
+    std::optional<double> number = ReadNumber(text);
+    if (!number) return CellKind::Missing;
+    value = *number;
+    return CellKind::Number;
+}
+
+}  // namespace
+
+// The value of one cell from its text; text cells get TextMarker until levels are coded.
+double TDataList::DeriveCell(int col, int row) {
+    double value = 0;
+    switch (ReadCell(table_.DataGrid.Cell(col, row), value)) {
+        case CellKind::Number:
+            return value;
+        case CellKind::Missing:
+            return MissingValue;
+        case CellKind::Text:
+            StringVar[static_cast<std::size_t>(col)] = true;
+            return TextMarker;
     }
-    if (text.empty() || text == "." || text == "..") return MissingValue;
-    std::optional<double> value = ReadNumber(text);
-    return value ? *value : MissingValue;
+    return MissingValue;
 }
 
 void TDataList::SetRow(int row) {

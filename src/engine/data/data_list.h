@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/data/data_table.h"
+#include "engine/data/large_array_allocator.h"
 #include "engine/data/missing_value.h"
 #include "engine/data/run_info.h"
 #include "engine/stats/sample_array.h"
@@ -46,12 +47,13 @@ public:
     int DescCol = 0;  // the column whose title and limits describe the values last extracted
 
     // CellValues[column][row]: columns 0..MaxCol + 3, rows 0..row count - 1.
-    std::vector<std::vector<double>> CellValues;
+    using ValueColumn = std::vector<double, LargeArrayAllocator<double>>;
+    std::vector<ValueColumn> CellValues;
     // LevelFirstRow[column][level]: the row where a text level first occurs (text columns only).
     std::vector<std::vector<int>> LevelFirstRow;
     std::vector<std::uint8_t> RowModified;
-    std::vector<std::int64_t> RowRunCode;  // 0 when a grouping value of the row is missing
-    std::vector<std::int64_t> RunCodes;    // 1..MaxRun after SetRunData
+    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>> RowRunCode;  // 0: a group value missing
+    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>> RunCodes;    // 1..MaxRun after SetRunData
     std::vector<int> RunRows;              // a row of each run
 
     // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter.

@@ -62,10 +62,9 @@ std::optional<double> ConvertNumber(std::string_view text) {
         if (!text.empty() && (text[0] == '-' || text[0] == '+')) return std::nullopt;
     }
     if (text.empty()) return std::nullopt;
-    // Only decimal numbers: no "inf", "nan" or hexadecimal forms.
-    for (char c : text)
-        if (!(IsDigit(c) || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
-            return std::nullopt;
+    // Only decimal numbers: no "inf" or "nan" (from_chars takes no hexadecimal here).
+    const char first = text[0];
+    if (!(IsDigit(first) || first == '.' || first == '-')) return std::nullopt;
     double value = 0;
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);
@@ -75,6 +74,10 @@ std::optional<double> ConvertNumber(std::string_view text) {
 }
 
 std::optional<double> ReadNumber(std::string_view text) {
+    // Most numbers need no normalising; spare them the copy.
+    const bool plain = !text.empty() && text[0] != '.' && text.back() != '.' &&
+                       !(text.size() >= 2 && text[0] == '-' && text[1] == '.');
+    if (plain) return ConvertNumber(text);
     NormalisedNumber normalised = NormaliseNumber(text);
     if (normalised.wasEmpty) return std::nullopt;
     return ConvertNumber(normalised.text);
