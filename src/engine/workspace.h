@@ -4,6 +4,7 @@
 // main() creates one and hands it by reference to every window; the command-line
 // tool and every test build their own. There are no mutable globals.
 
+#include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
@@ -12,7 +13,7 @@
 namespace vostrel {
 
 class Workspace {
-public:
+  public:
     Workspace(UserInterface& ui, SettingsStore& settings) : ui(ui), settings(settings) {
         stat.ui = &ui;
     }
@@ -22,8 +23,9 @@ public:
     UserInterface& ui;
     SettingsStore& settings;
 
-    StatContext stat;    // StatErrorCode
-    SampleArray sample;  // A_Array and SampleCount
+    StatContext stat;     // StatErrorCode
+    SampleArray sample;   // A_Array and SampleCount
+    ReportWriter report;  // current report target, report sizes, locale, date, text printer
 };
 
 }  // namespace vostrel
