@@ -178,7 +178,11 @@ class RtfWriter {
         for (const ReportRun& run : paragraph.runs) {
             line += StyleWords(run.style) + EscapeRtfText(run.text);
         }
-        line += StyleWords(paragraph.markStyle) + "\\par";
+        // The paragraph mark's style matters for an empty line (its height) or a change.
+        if (paragraph.runs.empty() || !(paragraph.runs.back().style == paragraph.markStyle)) {
+            line += StyleWords(paragraph.markStyle);
+        }
+        line += "\\par";
         return line;
     }
 

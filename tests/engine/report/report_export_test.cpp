@@ -11,12 +11,14 @@
 
 #include "engine/report/report_writer.h"
 #include "support/sample_report.h"
+#include "support/temp_dir.h"
 
 namespace vostrel {
 namespace {
 
 using ::testing::HasSubstr;
 using ::testing::Not;
+using testing::TempDir;
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;
@@ -36,29 +38,6 @@ std::string ReadFile(const std::filesystem::path& path) {
     buffer << in.rdbuf();
     return buffer.str();
 }
-
-class TempDir {
-  public:
-    TempDir() {
-        path_ =
-            std::filesystem::temp_directory_path() /
-            ("vostrel-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-    std::size_t EntryCount() const {
-        std::size_t count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_))
-            ++count;
-        return count;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
 
 TEST(ReportPlainText, OneCrLfLinePerParagraphWithoutPageMarkers) {
     ReportWriter writer;
@@ -122,7 +101,7 @@ TEST(ReportRtf, TypedTextNeverReadsAsControlWords) {
     writer.AddReportLine("\xc2\xb5m \xe2\x89\xa4 5 \xf0\x9f\x98\x80");  // µm ≤ 5 and an emoji
     writer.AddReportLine("Latin-1 \xb5m");
     const std::string rtf = ReportToRtf(writer.output);
-    EXPECT_THAT(rtf, HasSubstr(" C:\\\\fs20 \\{x\\} \\\\par\\f0"));
+    EXPECT_THAT(rtf, HasSubstr(" C:\\\\fs20 \\{x\\} \\\\par\\par\r\n"));
     EXPECT_THAT(rtf, HasSubstr("\\u181?m \\u8804? 5 \\u-10179?\\u-8704?"));
     EXPECT_THAT(rtf, HasSubstr("Latin-1 \\'b5m"));
 
@@ -142,7 +121,7 @@ TEST(ReportRtf, TypedTextNeverReadsAsControlWords) {
 }
 
 TEST(SaveReport, ChoosesTheFormatByExtension) {
-    TempDir dir;
+    TempDir dir("report-save");
     ReportWriter writer;
     testing::WriteSampleReport(writer);
 
@@ -163,7 +142,7 @@ TEST(SaveReport, ChoosesTheFormatByExtension) {
 }
 
 TEST(SaveReport, FailureNamesTheFileAndKeepsWhatWasThere) {
-    TempDir dir;
+    TempDir dir("report-save");
     ReportWriter writer;
     writer.AddReportLine("text");
 
@@ -185,7 +164,7 @@ TEST(SaveReport, FailureNamesTheFileAndKeepsWhatWasThere) {
 }
 
 TEST(SaveReport, WritesThroughALinkAndKeepsPermissions) {
-    TempDir dir;
+    TempDir dir("report-save");
     const auto real = dir.path() / "real.txt";
     std::ofstream(real) << "old";
     std::filesystem::permissions(real, std::filesystem::perms::owner_read |
