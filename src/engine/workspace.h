@@ -8,6 +8,7 @@
 #include "engine/data/data_table.h"
 #include "engine/data/text_rules.h"
 #include "engine/helpers/mru_files.h"
+#include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
@@ -30,10 +31,12 @@ public:
     StatContext stat;    // StatErrorCode
     SampleArray sample;  // A_Array and SampleCount
 
-    DataTable table;                     // the grids' text, file name and state
-    TDataList data{table, sample, ui};   // the numeric store derived from the text
-    BlankCommasSetting blankCommas;      // the answer about blank commas in number lists
-    TMRUFiles mru{settings, stat};       // the recently-used files
+    DataTable table;                    // the grids' text, file name and state
+    TDataList data{table, sample, ui};  // the numeric store derived from the text
+    BlankCommasSetting blankCommas;     // the answer about blank commas in number lists
+    TMRUFiles mru{settings, stat};      // the recently-used files
+
+    ReportWriter report;  // current report target, report sizes, locale, date, text printer
 };
 
 }  // namespace vostrel

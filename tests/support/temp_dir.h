@@ -1,8 +1,10 @@
 #pragma once
-// A folder of its own for a test, removed afterwards.
+// A folder of its own for a test under the system's temporary folder, removed with
+// everything in it when the test ends.
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
@@ -11,10 +13,11 @@ namespace vostrel::testing {
 
 class TempDir {
 public:
-    TempDir() {
+    // The name shows in the folder's name; a random part keeps parallel tests apart.
+    explicit TempDir(const std::string& name = "test") {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
-                ("vostrel-test-" + std::to_string(rd()) + std::to_string(rd()));
+                ("vostrel-" + name + "-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempDir() {
@@ -26,10 +29,11 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-    // Writes the bytes exactly as given.
+    // Writes the bytes exactly as given and returns the file's path.
     std::string Write(const std::string& name, std::string_view bytes) const {
         const std::string file = File(name);
         std::ofstream out(file, std::ios::binary);
@@ -40,6 +44,14 @@ public:
     static std::string Read(const std::string& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    std::size_t EntryCount() const {
+        std::size_t count = 0;
+        for (auto it = std::filesystem::directory_iterator(path_);
+             it != std::filesystem::directory_iterator(); ++it)
+            ++count;
+        return count;
     }
 
 private:

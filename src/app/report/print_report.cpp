@@ -1,0 +1,38 @@
+#include "app/report/print_report.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+
+#include "app/report/qt_print_canvas.h"
+#include "engine/report/report_print.h"
+
+namespace vostrel {
+
+std::string PrintReportOn(QPrinter& printer, ReportWriter& writer, const std::string& title) {
+    writer.printer.InitMPrinter();
+    QPainter painter;  // ends the job when it goes, also on an error
+    if (!painter.begin(&printer)) return "The printer could not start printing.";
+    writer.PrintOrientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+                                  ? PageOrientation::Landscape
+                                  : PageOrientation::Portrait;
+    QtPrintCanvas canvas(painter, printer);
+    PrintReportDocument(writer.printer, canvas, writer.Target(), title, writer.PrintOrientation);
+    if (!painter.end()) return "The printer could not finish printing.";
+    return std::string();
+}
+
+void PrintReport(QWidget* parent, ReportWriter& writer, UserInterface& ui,
+                 const std::string& title) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(writer.PrintOrientation == PageOrientation::Landscape
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    printer.setDocName(ReportTextToQString(title));
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::string error = PrintReportOn(printer, writer, title);
+    if (!error.empty()) ui.ErrorBox(error);
+}
+
+}  // namespace vostrel

@@ -1,0 +1,63 @@
+#include "engine/report/report_print.h"
+
+namespace vostrel {
+namespace {
+
+constexpr double kPrintedSizeIncrease = 2;
+
+// Detaches the canvas on every way out, so the printer never keeps a dead canvas.
+class AttachedCanvas {
+  public:
+    AttachedCanvas(TMPrinter& printer, PrintCanvas& canvas) : printer_(printer) {
+        printer_.AttachCanvas(canvas);
+    }
+    ~AttachedCanvas() { printer_.DetachCanvas(); }
+    AttachedCanvas(const AttachedCanvas&) = delete;
+    AttachedCanvas& operator=(const AttachedCanvas&) = delete;
+
+  private:
+    TMPrinter& printer_;
+};
+
+}  // namespace
+
+PrintMarginsInches ReportPrintMargins(PageOrientation orientation) {
+    if (orientation == PageOrientation::Landscape) return {1000, 1000, 1000, 500};
+    return {1000, 500, 600, 500};
+}
+
+PrintFont HeaderFooterFont() { return PrintFont{kCourierNew, 9, false, false}; }
+
+PrintFont PrintFontOf(const ReportStyle& style) {
+    return PrintFont{style.name, style.Points(), style.bold, style.underline};
+}
+
+void PrintReportDocument(TMPrinter& printer, PrintCanvas& canvas, const ReportDocument& document,
+                         const std::string& title, PageOrientation orientation) {
+    printer.InitMPrinter();
+    AttachedCanvas attached(printer, canvas);
+
+    const PrintMarginsInches margins = ReportPrintMargins(orientation);
+    printer.SetMargins(margins.left, margins.right, margins.top, margins.bottom);
+    canvas.SetFont(PrintFontOf(document.BaseStyle()));
+
+    const bool landscape = orientation == PageOrientation::Landscape;
+    printer.SetHeaderFooter(title, "", "&D", landscape ? 650 : 250, true, kHeader,
+                            HeaderFooterFont());
+    printer.SetHeaderFooter("", "", "Page (&P)", 250, false, kFooter, HeaderFooterFont());
+
+    for (const ReportParagraph* paragraph : document.Paragraphs()) {
+        const std::string text = paragraph->Text();
+        if (text == kPageMarker) {
+            printer.PrintString("\f");
+            continue;
+        }
+        // Only the font at the start of a paragraph counts for the printed line.
+        PrintFont font = PrintFontOf(paragraph->StartStyle());
+        font.points += kPrintedSizeIncrease;
+        canvas.SetFont(font);
+        printer.PrintString(text + '\r');
+    }
+}
+
+}  // namespace vostrel
