@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/data/atomic_file.h"
+#include "engine/helpers/atomic_file.h"
 #include "engine/data/line_reader.h"
 #include "engine/data/table_commands.h"
 #include "engine/data/text_rules.h"

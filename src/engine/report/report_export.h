@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/report/atomic_write.h"
+#include "engine/helpers/atomic_file.h"
 #include "engine/report/report_document.h"
 
 namespace vostrel {
