@@ -5,7 +5,10 @@
 // tool and every test build their own. There are no mutable globals.
 
 #include "engine/settings_store.h"
+#include "engine/stats/correlation.h"
+#include "engine/stats/random_generator.h"
 #include "engine/stats/sample_array.h"
+#include "engine/stats/sample_stats.h"
 #include "engine/stats/stat_context.h"
 #include "engine/user_interface.h"
 
@@ -22,8 +25,11 @@ public:
     UserInterface& ui;
     SettingsStore& settings;
 
-    StatContext stat;    // StatErrorCode
-    SampleArray sample;  // A_Array and SampleCount
+    StatContext stat;         // StatErrorCode
+    SampleArray sample;       // A_Array and SampleCount
+    SampleStats sampleStats;  // statistics of the sample array
+    TCorr corr;               // the correlation accumulator
+    RandomGenerator random;   // uniform and normal random numbers, seeded from the clock
 };
 
 }  // namespace vostrel
