@@ -86,7 +86,9 @@ long double ChiSquareInverse(int mode, long double nu, long double p) {
     const long double w = 1.0L - e - d * std::sqrt(e);
     long double x = nu * w * w * w;
     if (x < 0.0L) x = 0.0L;
-    if (x > 0.0L) RefineQuantile(x, QuantileKind::ChiSquare, nu, p);
+    // ChiSquare has no tail below one degree of freedom (it answers 1), so Newton steps
+    // on it would run away; there the start value is the answer.
+    if (x > 0.0L && nu >= 1.0L) RefineQuantile(x, QuantileKind::ChiSquare, nu, p);
     return x;
 }
 

@@ -36,7 +36,9 @@ long double TwoTailedBySeries(long double nu, long double t) {
     const long double n4 = n3 * nu;
     const long double n5 = n4 * nu;
     const long double series = c1 / nu + c2 / n2 + c3 / n3 + c4 / n4 + c5 / n5;
-    return 2.0L * (NormalTail(UpperTail, t) + NormalDensity(t) * t * series);
+    const long double a = 2.0L * (NormalTail(UpperTail, t) + NormalDensity(t) * t * series);
+    // For few degrees of freedom the expansion can overshoot below 0; a probability cannot.
+    return a < 0.0L ? 0.0L : a;
 }
 
 // Two-tailed probability for integer nu from 1 to 30 by the finite trigonometric sums.
