@@ -6,8 +6,8 @@
 #include <span>
 #include <string>
 
-#include "engine/stats/distributions.h"
 #include "engine/stats/distribution_reference_tables.h"
+#include "engine/stats/distributions.h"
 
 namespace vostrel {
 namespace {
@@ -16,9 +16,8 @@ using namespace reference;
 
 // Compares one row; the message names the arguments so a failing grid point is obvious.
 void ExpectWithin(long double got, long double ref, long double tol, const std::string& what) {
-    EXPECT_LE(std::fabs(got - ref), tol)
-        << what << ": got " << static_cast<double>(got) << ", reference "
-        << static_cast<double>(ref);
+    EXPECT_LE(std::fabs(got - ref), tol) << what << ": got " << static_cast<double>(got)
+                                         << ", reference " << static_cast<double>(ref);
 }
 
 std::string Args(long double a, long double b) {
@@ -47,22 +46,25 @@ TEST(DistributionAccuracy, NormalInverse) {
 
 TEST(DistributionAccuracy, StudentTBothBranches) {
     for (const Mode2& r : kStudentT) {
-        ExpectWithin(StudentT(r.mode, r.nu, r.x), r.ref, r.tol,
-                     "StudentT" + Args(r.mode, r.nu) + " t=" + std::to_string(static_cast<double>(r.x)));
+        ExpectWithin(
+            StudentT(r.mode, r.nu, r.x), r.ref, r.tol,
+            "StudentT" + Args(r.mode, r.nu) + " t=" + std::to_string(static_cast<double>(r.x)));
     }
 }
 
 TEST(DistributionAccuracy, ChiSquareExactSumsAndNormalApproximation) {
     for (const Mode2& r : kChiSquare) {
-        ExpectWithin(ChiSquare(r.mode, r.nu, r.x), r.ref, r.tol,
-                     "ChiSquare" + Args(r.mode, r.nu) + " x=" + std::to_string(static_cast<double>(r.x)));
+        ExpectWithin(
+            ChiSquare(r.mode, r.nu, r.x), r.ref, r.tol,
+            "ChiSquare" + Args(r.mode, r.nu) + " x=" + std::to_string(static_cast<double>(r.x)));
     }
 }
 
 TEST(DistributionAccuracy, ChiSquareInverse) {
     for (const Mode2& r : kChiSquareInverse) {
         ExpectWithin(ChiSquareInverse(r.mode, r.nu, r.x), r.ref, r.tol,
-                     "ChiSquareInverse" + Args(r.mode, r.nu) + " p=" + std::to_string(static_cast<double>(r.x)));
+                     "ChiSquareInverse" + Args(r.mode, r.nu) +
+                         " p=" + std::to_string(static_cast<double>(r.x)));
     }
 }
 
@@ -77,15 +79,17 @@ TEST(DistributionAccuracy, FProbAllThreePaths) {
 
 TEST(DistributionAccuracy, LnGamma) {
     for (const Arg1& r : kLnGamma) {
-        ExpectWithin(LnGamma(r.x), r.ref, r.tol, "LnGamma(" + std::to_string(static_cast<double>(r.x)) + ")");
+        ExpectWithin(LnGamma(r.x), r.ref, r.tol,
+                     "LnGamma(" + std::to_string(static_cast<double>(r.x)) + ")");
     }
 }
 
 TEST(DistributionAccuracy, IncompleteBeta) {
     StatContext ctx;
     for (const Arg3& r : kIncompleteBeta) {
-        ExpectWithin(IncompleteBeta(ctx, r.a, r.b, r.x), r.ref, r.tol,
-                     "IncompleteBeta" + Args(r.a, r.b) + " x=" + std::to_string(static_cast<double>(r.x)));
+        ExpectWithin(
+            IncompleteBeta(ctx, r.a, r.b, r.x), r.ref, r.tol,
+            "IncompleteBeta" + Args(r.a, r.b) + " x=" + std::to_string(static_cast<double>(r.x)));
     }
     EXPECT_EQ(ctx.StatErrorCode, 0);
 }

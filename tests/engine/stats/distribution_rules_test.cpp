@@ -85,7 +85,8 @@ TEST(ChiSquare, ClosedFormsAndRelations) {
     EXPECT_NEAR(D(ChiSquare(1, 31, 20)), 0.9358013191439014, 1e-15);
     EXPECT_NEAR(D(ChiSquare(1, 50, 70)), 0.03237274202033271, 1e-15);
     EXPECT_NEAR(D(ChiSquare(1, 100, 100)), 0.481191716565508, 1e-14);
-    EXPECT_NEAR(D(ChiSquare(1, 31, 30)), D(NormalTail(1, -(0.08L / 31 + 1.0L / 3) / std::sqrt(60.0L))),
+    EXPECT_NEAR(D(ChiSquare(1, 31, 30)),
+                D(NormalTail(1, -(0.08L / 31 + 1.0L / 3) / std::sqrt(60.0L))),
                 1e-18);  // x = nu - 1
     EXPECT_EQ(ChiSquare(1, 3, std::numeric_limits<long double>::infinity()), 0.0L);
 }
