@@ -12,17 +12,31 @@ long double NormalDensity(long double z) {
     return std::exp(-z * z / 2.0L) / std::sqrt(2.0L * std::numbers::pi_v<long double>);
 }
 
-long double NormalTail(int mode, long double z) {
+namespace {
+
+// The polynomial tail at |z| given e = exp(-z^2 / 2).
+long double PolynomialTail(long double z, long double e) {
     const long double az = std::fabs(z);
-    long double q = 0.0L;
-    if (!(az > 8.0L)) {
-        const long double t = 1.0L / (1.0L + 0.2316419L * az);
-        q = 0.3989422804L * std::exp(-z * z / 2.0L) * t *
-            (0.31938153L +
-             t * (-0.356563782L + t * (1.781477937L + t * (-1.821255978L + t * 1.330274429L))));
-    }
+    if (az > 8.0L) return 0.0L;
+    const long double t = 1.0L / (1.0L + 0.2316419L * az);
+    return 0.3989422804L * e * t *
+           (0.31938153L +
+            t * (-0.356563782L + t * (1.781477937L + t * (-1.821255978L + t * 1.330274429L))));
+}
+
+}  // namespace
+
+long double NormalTail(int mode, long double z) {
+    long double q = PolynomialTail(z, std::exp(-z * z / 2.0L));
     if (mode != TwoTails && z <= 0.0L) q = 1.0L - q;
     return TwoTailed(mode, q);
+}
+
+long double NormalUpperTailAndDensity(long double z, long double& density) {
+    const long double e = std::exp(-z * z / 2.0L);
+    density = e / std::sqrt(2.0L * std::numbers::pi_v<long double>);
+    const long double q = PolynomialTail(z, e);
+    return z <= 0.0L ? 1.0L - q : q;
 }
 
 long double NormalTailSeries(int mode, long double z) {
@@ -38,7 +52,8 @@ long double NormalTailSeries(int mode, long double z) {
     long double k = 3.0L;
     do {
         k += 2.0L;
-        term = z2 * term / k;
+        // z2 / k does not depend on the previous term, so the divisions overlap.
+        term *= z2 / k;
         sum += term;
     } while (std::fabs(term) >= 1e-20L);
     return TwoTailed(mode, 0.5L - sum);

@@ -10,6 +10,9 @@ long double NormalDensity(long double z);
 // polynomial approximation with an absolute error below 7.5e-8; 0 beyond |z| = 8.
 long double NormalTail(int mode, long double z);
 
+// NormalTail(1, z) and NormalDensity(z) together, sharing their exponential.
+long double NormalUpperTailAndDensity(long double z, long double& density);
+
 // The same probability from the power series of the normal integral; 0 beyond |z| = 8.6.
 long double NormalTailSeries(int mode, long double z);
 

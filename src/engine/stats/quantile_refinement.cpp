@@ -23,8 +23,7 @@ void RefineQuantile(long double& x, QuantileKind kind, long double nu, long doub
         long double h = 0.0L;
         long double f = 0.0L;
         if (kind == QuantileKind::Normal) {
-            h = p - NormalTail(UpperTail, x);
-            f = NormalDensity(x);
+            h = p - NormalUpperTailAndDensity(x, f);
         } else if (x > 0.0L) {
             h = p - ChiSquare(UpperTail, nu, x);
             f = std::exp(c + ((nu - 2.0L) / 2.0L) * std::log(x) - x / 2.0L);
