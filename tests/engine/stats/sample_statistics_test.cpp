@@ -67,6 +67,12 @@ TEST(OrderStats, EmptyAndUnusableInput) {
     ComputeOrderStats(a, s);
     EXPECT_EQ(s.High, 3.0L);
 
+    a.A_Array.clear();  // not even slot 0
+    a.SampleCount = 3;
+    DescribeSample(a, s);
+    ComputeMovingRanges(a, s);
+    EXPECT_EQ(s.Mean, 0.0L);
+
     // A NaN is sorted last instead of upsetting the sort.
     a = Sample({2, std::nan(""), 1, 3});
     SortSample(a);
