@@ -100,5 +100,24 @@ void BM_ChiSquareInverse(benchmark::State& state) {
 }
 BENCHMARK(BM_ChiSquareInverse)->Unit(benchmark::kMillisecond);
 
+// One degrees-of-freedom value per run, to see each branch alone (odd values up to 30 are
+// the slowest: their exact sum includes the normal tail series).
+void BM_ChiSquareInverseFixedNu(benchmark::State& state) {
+    const std::vector<long double> p = Probabilities();
+    const auto nu = static_cast<long double>(state.range(0));
+    for (auto _ : state) {
+        long double sum = 0;
+        for (long double q : p) sum += ChiSquareInverse(1, nu, q);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * kInverseCalls);
+}
+BENCHMARK(BM_ChiSquareInverseFixedNu)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(29)
+    ->Arg(31)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace vostrel
