@@ -10,7 +10,10 @@
 #include "engine/helpers/mru_files.h"
 #include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
+#include "engine/stats/correlation.h"
+#include "engine/stats/random_generator.h"
 #include "engine/stats/sample_array.h"
+#include "engine/stats/sample_stats.h"
 #include "engine/stats/stat_context.h"
 #include "engine/user_interface.h"
 
@@ -28,8 +31,11 @@ public:
     UserInterface& ui;
     SettingsStore& settings;
 
-    StatContext stat;    // StatErrorCode
-    SampleArray sample;  // A_Array and SampleCount
+    StatContext stat;         // StatErrorCode
+    SampleArray sample;       // A_Array and SampleCount
+    SampleStats sampleStats;  // statistics of the sample array
+    TCorr corr;               // the correlation accumulator
+    RandomGenerator random;   // uniform and normal random numbers, seeded from the clock
 
     DataTable table;                    // the grids' text, file name and state
     TDataList data{table, sample, ui};  // the numeric store derived from the text
