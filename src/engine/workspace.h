@@ -4,6 +4,7 @@
 // main() creates one and hands it by reference to every window; the command-line
 // tool and every test build their own. There are no mutable globals.
 
+#include "engine/control_charts/chart_state.h"
 #include "engine/settings_store.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
@@ -12,7 +13,7 @@
 namespace vostrel {
 
 class Workspace {
-public:
+  public:
     Workspace(UserInterface& ui, SettingsStore& settings) : ui(ui), settings(settings) {
         stat.ui = &ui;
     }
@@ -24,6 +25,7 @@ public:
 
     StatContext stat;    // StatErrorCode
     SampleArray sample;  // A_Array and SampleCount
+    ChartState chart;    // the current control chart and the control test settings
 };
 
 }  // namespace vostrel
