@@ -89,34 +89,35 @@ void ChartSetupModel::ResetChartSetup(const ChartColumnSource& columns) {
 
 // --- Variable lists ---
 
-std::vector<int>& ChartSetupModel::ListRef(SetupList list) {
+template <class Self>
+auto& ChartSetupModel::ListOf(Self& self, SetupList list) {
     switch (list) {
         case SetupList::Measures:
-            return measures_;
+            return self.measures_;
         case SetupList::ChartGroups:
-            return chartGroups_;
+            return self.chartGroups_;
         default:
-            return dataVars_;
+            return self.dataVars_;
     }
 }
 
-std::vector<int>& ChartSetupModel::SelectionRef(SetupList list) {
+template <class Self>
+auto& ChartSetupModel::SelectionOf(Self& self, SetupList list) {
     switch (list) {
         case SetupList::Measures:
-            return measuresSel_;
+            return self.measuresSel_;
         case SetupList::ChartGroups:
-            return chartGroupsSel_;
+            return self.chartGroupsSel_;
         default:
-            return dataVarsSel_;
+            return self.dataVarsSel_;
     }
 }
 
-const std::vector<int>& ChartSetupModel::Items(SetupList list) const {
-    return const_cast<ChartSetupModel*>(this)->ListRef(list);
-}
-
+std::vector<int>& ChartSetupModel::ListRef(SetupList list) { return ListOf(*this, list); }
+std::vector<int>& ChartSetupModel::SelectionRef(SetupList list) { return SelectionOf(*this, list); }
+const std::vector<int>& ChartSetupModel::Items(SetupList list) const { return ListOf(*this, list); }
 const std::vector<int>& ChartSetupModel::Selection(SetupList list) const {
-    return const_cast<ChartSetupModel*>(this)->SelectionRef(list);
+    return SelectionOf(*this, list);
 }
 
 void ChartSetupModel::Select(SetupList list, std::vector<int> columns) {

@@ -152,6 +152,10 @@ class ChartSetupModel {
   private:
     enum class FillMode { None, Individuals, Subgroups };
 
+    template <class Self>
+    static auto& ListOf(Self& self, SetupList list);
+    template <class Self>
+    static auto& SelectionOf(Self& self, SetupList list);
     std::vector<int>& ListRef(SetupList list);
     std::vector<int>& SelectionRef(SetupList list);
     void MoveSelected(SetupList from, SetupList to);

@@ -22,7 +22,16 @@ ControlTestEvaluator::ControlTestEvaluator(const ChartArrayType& arrays, int poi
       pointCount_(std::clamp(pointCount, 0, std::max(arrays.Capacity(), 0))),
       settings_(settings),
       rows_(rows),
-      codes_(codes) {}
+      codes_(codes),
+      stat_(arrays.RowValues(rows.Stat).data()),
+      cl_(arrays.RowValues(rows.CL).data()),
+      ucl_(arrays.RowValues(rows.UCL).data()),
+      lcl_(arrays.RowValues(rows.LCL).data()),
+      se_(arrays.RowValues(rows.StdError).data()),
+      set_(arrays.RowValues(ChartArrayType::SetNumber).data()),
+      break_(arrays.RowValues(ChartArrayType::BreakAfter).data()) {
+    FindPatternStarts();
+}
 
 void ControlTestEvaluator::Run(const ControlTestSettings::TestFlags& enabled) {
     codes_.assign(static_cast<std::size_t>(pointCount_) + 1, std::string());
@@ -38,14 +47,22 @@ void ControlTestEvaluator::Run(const ControlTestSettings::TestFlags& enabled) {
 
 bool ControlTestEvaluator::WindowOK(int p, int length) const {
     if (length <= 1) return true;
-    if (p - length + 1 < 1) return false;
-    for (int j = p - length + 1; j <= p - 1; ++j) {
-        if (Cell(ChartArrayType::BreakAfter, j) == 1.0) return false;
-        if (Cell(ChartArrayType::SetNumber, j) != Cell(ChartArrayType::SetNumber, j + 1))
-            return false;
-        if (!IsPresent(Stat(j))) return false;
+    if (p < 1 || p > pointCount_) return false;
+    return p - length + 1 >= patternStart_[static_cast<std::size_t>(p)];
+}
+
+// patternStart_[p] is the first point of the longest stretch ending at p that has no break,
+// no change of set and no missing statistic before p, so that every window check is one
+// comparison.
+void ControlTestEvaluator::FindPatternStarts() {
+    patternStart_.assign(static_cast<std::size_t>(pointCount_) + 1, 1);
+    for (int p = 2; p <= pointCount_; ++p) {
+        const int j = p - 1;
+        const bool linked =
+            BreakAfter(j) != 1.0 && SetNumber(j) == SetNumber(p) && IsPresent(Stat(j));
+        patternStart_[static_cast<std::size_t>(p)] =
+            linked ? patternStart_[static_cast<std::size_t>(j)] : p;
     }
-    return true;
 }
 
 bool ControlTestEvaluator::Fires(int test, int p) const {
@@ -92,8 +109,8 @@ void ControlTestEvaluator::MarkTest(int test, int p, std::string& codeText) {
 
 bool ControlTestEvaluator::OutsideLimits(int p) const {
     const double x = Stat(p);
-    const double ucl = Cell(rows_.UCL, p);
-    const double lcl = Cell(rows_.LCL, p);
+    const double ucl = UCL(p);
+    const double lcl = LCL(p);
     return (IsPresent(ucl) && x > ucl) || (IsPresent(lcl) && x < lcl);
 }
 
@@ -101,7 +118,7 @@ bool ControlTestEvaluator::OutsideLimits(int p) const {
 bool ControlTestEvaluator::Run(int p, int n) const {
     int sum = 0;
     for (int i = 0; i < n; ++i) {
-        const double cl = Cell(rows_.CL, p - i);
+        const double cl = CL(p - i);
         if (!IsPresent(cl)) break;
         sum += Sign(Stat(p - i), cl);
         if (std::abs(sum) < i + 1) break;
@@ -125,8 +142,8 @@ bool ControlTestEvaluator::ExcessiveVariability(int p, int n) const {
     int above = 0;
     int below = 0;
     for (int i = 0; i < n; ++i) {
-        const double cl = Cell(rows_.CL, p - i);
-        const double se = Cell(rows_.StdError, p - i);
+        const double cl = CL(p - i);
+        const double se = SE(p - i);
         if (!IsPresent(cl) || !IsPresent(se)) break;
         const double x = Stat(p - i);
         if (x > cl + se) {
@@ -143,8 +160,8 @@ bool ControlTestEvaluator::ExcessiveVariability(int p, int n) const {
 bool ControlTestEvaluator::LackOfVariability(int p, int n) const {
     int inside = 0;
     for (int i = 0; i < n; ++i) {
-        const double cl = Cell(rows_.CL, p - i);
-        const double se = Cell(rows_.StdError, p - i);
+        const double cl = CL(p - i);
+        const double se = SE(p - i);
         if (!IsPresent(cl) || !IsPresent(se)) break;
         const double x = Stat(p - i);
         if (x > cl - se && x < cl + se) ++inside;
@@ -174,8 +191,8 @@ bool ControlTestEvaluator::ZoneRule(int p, int n, int m, double zones) const {
     int outside = 0;
     int notOutside = 0;
     for (int j = 0; j < n; ++j) {
-        const double cl = Cell(rows_.CL, p - j);
-        const double se = Cell(rows_.StdError, p - j);
+        const double cl = CL(p - j);
+        const double se = SE(p - j);
         if (!IsPresent(cl) || !IsPresent(se)) break;
         const double x = Stat(p - j);
         if (x > cl + zones * se || x < cl - zones * se) {
@@ -190,7 +207,7 @@ bool ControlTestEvaluator::ZoneRule(int p, int n, int m, double zones) const {
 
 bool ControlTestEvaluator::ExcessiveMovingRange(int p) const {
     if (p <= 1 || !WindowOK(p, 2)) return false;
-    const double se = Cell(rows_.StdError, p);
+    const double se = SE(p);
     if (!IsPresent(se)) return false;
     const double limit = MovingRangeFactor * se;
     return limit > 0.0 && std::fabs(Stat(p) - Stat(p - 1)) > limit;

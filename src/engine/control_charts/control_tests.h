@@ -49,7 +49,7 @@ class ControlTestEvaluator {
     void Run(const ControlTestSettings::TestFlags& enabled);
 
     // Whether the L points ending at p form one pattern: no break, no change of set and no
-    // missing statistic among them.
+    // missing statistic among them. Reads the arrays as they were when the evaluator was made.
     bool WindowOK(int p, int length) const;
     // Whether test t fires at point p.
     bool Fires(int test, int p) const;
@@ -58,8 +58,15 @@ class ControlTestEvaluator {
     void MarkTest(int test, int p, std::string& codeText);
 
   private:
-    double Stat(int p) const { return arrays_(rows_.Stat, p); }
-    double Cell(int row, int p) const { return arrays_(row, p); }
+    // The rows are read through plain pointers: the tests run over every point of charts
+    // with a million points.
+    double Stat(int p) const { return stat_[p]; }
+    double CL(int p) const { return cl_[p]; }
+    double UCL(int p) const { return ucl_[p]; }
+    double LCL(int p) const { return lcl_[p]; }
+    double SE(int p) const { return se_[p]; }
+    double SetNumber(int p) const { return set_[p]; }
+    double BreakAfter(int p) const { return break_[p]; }
 
     bool OutsideLimits(int p) const;
     bool Run(int p, int n) const;
@@ -69,12 +76,21 @@ class ControlTestEvaluator {
     bool Alternating(int p, int n) const;
     bool ZoneRule(int p, int n, int m, double zones) const;
     bool ExcessiveMovingRange(int p) const;
+    void FindPatternStarts();
 
     const ChartArrayType& arrays_;
     int pointCount_;
     const ControlTestSettings& settings_;
     ControlTestRows rows_;
     std::vector<std::string>& codes_;
+    std::vector<int> patternStart_;
+    const double* stat_;
+    const double* cl_;
+    const double* ucl_;
+    const double* lcl_;
+    const double* se_;
+    const double* set_;
+    const double* break_;
 };
 
 // Runs the tests on chart 0 (location) or 1 (dispersion) of the arrays; the moving range

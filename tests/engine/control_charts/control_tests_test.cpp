@@ -112,16 +112,21 @@ TEST_F(ControlTestsTest, PatternsStopAtBreaksSetChangesAndMissingPoints) {
 
 TEST_F(ControlTestsTest, WindowOKChecksOnlyThePointsBeforeTheLast) {
     SetPoints({1, 2, 3, 4});
-    ControlTestEvaluator evaluator(arrays_, count_, settings_, LocationTestRows,
-                                   codes_.Codes[LocationChart]);
-    EXPECT_TRUE(evaluator.WindowOK(1, 1));
-    EXPECT_TRUE(evaluator.WindowOK(4, 4));
-    EXPECT_FALSE(evaluator.WindowOK(3, 4));  // the window would start before point 1
-    arrays_(Row::BreakAfter, 4) = 1.0;       // a break after the last point does not count
-    EXPECT_TRUE(evaluator.WindowOK(4, 4));
+    auto evaluator = [this] {
+        return ControlTestEvaluator(arrays_, count_, settings_, LocationTestRows,
+                                    codes_.Codes[LocationChart]);
+    };
+    EXPECT_TRUE(evaluator().WindowOK(1, 1));
+    EXPECT_TRUE(evaluator().WindowOK(4, 4));
+    EXPECT_FALSE(evaluator().WindowOK(3, 4));  // the window would start before point 1
+    arrays_(Row::BreakAfter, 4) = 1.0;         // a break after the last point does not count
+    EXPECT_TRUE(evaluator().WindowOK(4, 4));
     arrays_(Row::BreakAfter, 3) = 1.0;
-    EXPECT_FALSE(evaluator.WindowOK(4, 4));
-    EXPECT_TRUE(evaluator.WindowOK(3, 3));
+    EXPECT_FALSE(evaluator().WindowOK(4, 4));
+    EXPECT_TRUE(evaluator().WindowOK(3, 3));
+    arrays_(Row::SetNumber, 2) = 1.0;
+    EXPECT_FALSE(evaluator().WindowOK(3, 3));
+    EXPECT_TRUE(evaluator().WindowOK(3, 1));
 }
 
 TEST_F(ControlTestsTest, TrendNeedsStrictSteps) {
