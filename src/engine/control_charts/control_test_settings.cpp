@@ -174,6 +174,10 @@ std::array<int, TestValueCount> DecodeTestValues(std::string_view text) {
 
 void LoadTestDefaults(SettingsStore& store, ControlTestSettings& settings) {
     const ControlTestSettings defaults;
+    if (!store.Available()) {
+        settings = defaults;
+        return;
+    }
     const std::string key(TestSettingsKey);
     const std::optional<std::string> stdText = store.ReadValue(key, std::string(StdTestCheckName));
     if (!stdText || stdText->empty()) {

@@ -92,10 +92,16 @@ TEST(ControlTestSettings, ValuesAboveTheAsciiRangeReadAsUtf8OrSingleBytes) {
     EXPECT_EQ(DecodeTestValues(bytes), values);
 }
 
-TEST(ControlTestSettings, AStoreThatCannotBeWrittenReportsIt) {
+TEST(ControlTestSettings, AnUnavailableStoreGivesBuiltInDefaultsAndReportsFailedWrites) {
     MemorySettingsStore store;
+    ControlTestSettings saved;
+    saved.StdTestEnabled[9] = true;
+    ASSERT_TRUE(SaveTestDefaults(store, saved));
     store.SetAvailable(false);
     EXPECT_FALSE(SaveTestDefaults(store, ControlTestSettings{}));
+    ControlTestSettings loaded = saved;
+    LoadTestDefaults(store, loaded);
+    EXPECT_EQ(loaded, ControlTestSettings{});
 }
 
 TEST(ControlTestsDialog, ZoneRuleCountsStayOrdered) {
