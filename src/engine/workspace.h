@@ -4,6 +4,7 @@
 // main() creates one and hands it by reference to every window; the command-line
 // tool and every test build their own. There are no mutable globals.
 
+#include "engine/control_charts/chart_state.h"
 #include "engine/data/data_list.h"
 #include "engine/data/data_table.h"
 #include "engine/data/text_rules.h"
@@ -43,6 +44,7 @@ public:
     TMRUFiles mru{settings, stat};      // the recently-used files
 
     ReportWriter report;  // current report target, report sizes, locale, date, text printer
+    ChartState chart;     // the control chart definition, points, limits and test settings
 };
 
 }  // namespace vostrel

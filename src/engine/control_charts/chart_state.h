@@ -1,0 +1,37 @@
+#pragma once
+// The state of the current control chart that the setup, the chart window and the
+// information window share: its definition, point arrays, counts, enumeration position,
+// test settings and codes, and the cached constants. The Workspace owns one.
+
+#include "engine/control_charts/chart_arrays.h"
+#include "engine/control_charts/chart_constants.h"
+#include "engine/control_charts/chart_definition.h"
+#include "engine/control_charts/control_test_settings.h"
+#include "engine/control_charts/control_tests.h"
+
+namespace vostrel {
+
+struct ChartState {
+    ChartDefinition Definition;
+    ChartArrayType Points;
+    int PointCount = 0;
+    int BreakCount = 0;  // points followed by a break
+    int SetMin = 0;      // smallest and largest set number; both 0 without a set variable
+    int SetMax = 0;
+    int CurrentColumn = 0;  // measure column of the current chart
+    int CurrentRun = 0;     // chart group run of the current chart
+    int SigmaSource = 0;    // LimitCalcNames index of the calculation behind SigmaEst
+
+    ControlTestSettings TestSettings;
+    ControlCodes Codes;
+    ChartConstants Constants;
+};
+
+// Runs the tests on the current chart's location (0) or dispersion (1) statistics.
+inline void EvaluateControlTests(ChartState& state, int chart, bool movingRange) {
+    EvaluateControlTests(state.Points, state.PointCount, state.TestSettings, chart, movingRange,
+                         chart == LocationChart ? LocationTestRows : DispersionTestRows,
+                         state.Codes);
+}
+
+}  // namespace vostrel
