@@ -5,9 +5,12 @@
 // tool and every test build their own. There are no mutable globals.
 
 #include "engine/control_charts/chart_state.h"
+#include "engine/data/case_rules.h"
 #include "engine/data/data_list.h"
 #include "engine/data/data_table.h"
+#include "engine/data/extraction_state.h"
 #include "engine/data/text_rules.h"
+#include "engine/data/transform.h"
 #include "engine/helpers/mru_files.h"
 #include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
@@ -38,8 +41,11 @@ public:
     TCorr corr;               // the correlation accumulator
     RandomGenerator random;   // uniform and normal random numbers, seeded from the clock
 
-    DataTable table;                    // the grids' text, file name and state
-    TDataList data{table, sample, ui};  // the numeric store derived from the text
+    DataTable table;                           // the grids' text, file name and state
+    CaseRules rules;                           // missing-value rules and Process If conditions
+    TDataList data{table, sample, rules, ui};  // the numeric store derived from the text
+    TransformRec transform;                    // the transform equation
+    ExtractionState extraction;                // the seed saved by the last extraction, the index
     BlankCommasSetting blankCommas;     // the answer about blank commas in number lists
     TMRUFiles mru{settings, stat};      // the recently-used files
 

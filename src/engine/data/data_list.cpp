@@ -20,8 +20,8 @@ int RoundHalfEven(double x) {
     return static_cast<int>(r);
 }
 
-TDataList::TDataList(DataTable& table, SampleArray& sample, UserInterface& ui)
-    : table_(table), sample_(sample), ui_(ui) {
+TDataList::TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules, UserInterface& ui)
+    : table_(table), sample_(sample), rules_(rules), ui_(ui) {
     InitData();
 }
 
@@ -167,6 +167,7 @@ void TDataList::SetRow(int row) {
     RowModified[static_cast<std::size_t>(row)] = 0;
     RowRunCode[static_cast<std::size_t>(row)] = 0;
     for (int col = 1; col <= MaxCol(); ++col) Value(col, row) = DeriveCell(col, row);
+    ++derivationCount_;
 }
 
 void TDataList::CodeTextColumn(int col, int rows) {
@@ -221,6 +222,19 @@ void TDataList::UpdateData() {
     Ncount = rows;
     MaxSizeA_Array(rows);
     DataChanged = false;
+    ++derivationCount_;
+}
+
+bool TDataList::ProcessOK(int row) const {
+    if (SetColumn > 0 && SetIndex > 0 && SetIndex < static_cast<int>(SetValues.size()) &&
+        RoundHalfEven(Value(SetColumn, row)) != SetValues[static_cast<std::size_t>(SetIndex)])
+        return false;
+    const ProcessIfRec& p = rules_.ProcessIf;
+    if (!p.Active) return true;
+    auto cell = [&](const ProcessIfCondition& c) {
+        return c.On() && c.PiIndex <= MaxCol() ? Value(c.PiIndex, row) : MissingValue;
+    };
+    return p.Passes(cell(p.Condition1), cell(p.Condition2));
 }
 
 void TDataList::SetHighLow(double x, int i) {
@@ -280,6 +294,7 @@ void TDataList::SetRunData(TRunInfo& runInfo) {
     }
     runInfo.Afirst = runInfo.MinRun;
     runInfo.Alast = runInfo.MaxRun;
+    ++derivationCount_;
 }
 
 // Runs are the distinct groupings present, in increasing code order. Sorting the rows by

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/data/case_rules.h"
 #include "engine/data/data_table.h"
 #include "engine/data/large_array_allocator.h"
 #include "engine/data/missing_value.h"
@@ -31,7 +32,7 @@ int RoundHalfEven(double x);
 
 class TDataList {
 public:
-    TDataList(DataTable& table, SampleArray& sample, UserInterface& ui);
+    TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules, UserInterface& ui);
 
     TColArrayOfDouble ColumnHigh{};  // largest non-missing value (text columns: highest level)
     TColArrayOfDouble ColumnLow{};   // smallest non-missing value
@@ -103,6 +104,15 @@ public:
 
     std::string GetLevelName(int c, int level) const;
 
+    // Case selection: a value takes part when it is not missing and meets no missing-value
+    // rule; a row when it belongs to the current analysis set and meets the Process If
+    // conditions.
+    bool DataValid(double x) const { return rules_.DataValid(x); }
+    bool ProcessOK(int row) const;
+
+    // Counts every re-derivation of values or runs; indexes built over the table compare it.
+    std::uint64_t DerivationCount() const { return derivationCount_; }
+
     double Value(int col, int row) const {
         return CellValues[static_cast<std::size_t>(col)][static_cast<std::size_t>(row)];
     }
@@ -120,7 +130,9 @@ private:
 
     DataTable& table_;
     SampleArray& sample_;
+    const CaseRules& rules_;
     UserInterface& ui_;
+    std::uint64_t derivationCount_ = 0;
     int modifiedFirst_ = 0;
     int modifiedLast_ = -1;
 };

@@ -19,6 +19,8 @@ bool NewTable(Workspace& ws) {
     }
     ws.data.Cleardata();
     table.Clear();
+    ws.rules.ProcessIfOff();  // the missing-value rules stay
+    ws.transform.no = 0;
     table.LayoutEdited = true;
     table.DataEdited = true;
     ++table.TableGeneration;
