@@ -6,6 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "engine/data/parallel_columns.h"
 #include "engine/data/text_rules.h"
 #include "engine/user_interface.h"
 
@@ -191,6 +192,18 @@ void TDataList::CodeTextColumn(int col, int rows) {
     }
 }
 
+void TDataList::DeriveColumn(int col, int rows) {
+    for (int row = 1; row <= rows; ++row) {
+        if (row > Ncount || MaxSizeCellChange || RowModified[static_cast<std::size_t>(row)])
+            Value(col, row) = DeriveCell(col, row);
+    }
+    if (StringVar[static_cast<std::size_t>(col)])
+        CodeTextColumn(col, rows);
+    else
+        LevelFirstRow[static_cast<std::size_t>(col)].clear();
+    for (int row = 1; row <= rows; ++row) SetHighLow(Value(col, row), col);
+}
+
 void TDataList::UpdateData() {
     BusyCursor busy(ui_);
     MaxSizeCellArray();
@@ -200,25 +213,15 @@ void TDataList::UpdateData() {
         Highlow[static_cast<std::size_t>(i)] = false;
         StringVar[static_cast<std::size_t>(i)] = false;
     }
-    // Column by column: the text of a column lies together, and so do its values.
-    for (int col = 1; col <= cols; ++col) {
-        for (int row = 1; row <= rows; ++row) {
-            if (row > Ncount || MaxSizeCellChange || RowModified[static_cast<std::size_t>(row)])
-                Value(col, row) = DeriveCell(col, row);
-        }
-    }
+    // Each column is derived on its own (its values, its text levels, its range), so large
+    // tables share the columns out among the processor's cores. The results do not depend
+    // on how they are shared.
+    ForEachColumnInParallel(cols, static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+                            [this, rows](int col) { DeriveColumn(col, rows); });
     for (int row = 1; row <= rows; ++row) {
         RowModified[static_cast<std::size_t>(row)] = 0;
         RowRunCode[static_cast<std::size_t>(row)] = 0;
     }
-    for (int col = 1; col <= cols; ++col) {
-        if (StringVar[static_cast<std::size_t>(col)])
-            CodeTextColumn(col, rows);
-        else
-            LevelFirstRow[static_cast<std::size_t>(col)].clear();
-    }
-    for (int col = 1; col <= cols; ++col)
-        for (int row = 1; row <= rows; ++row) SetHighLow(Value(col, row), col);
     Ncount = rows;
     MaxSizeA_Array(rows);
     DataChanged = false;

@@ -125,6 +125,7 @@ public:
 private:
     double DescNumber(int c, int descRow) const;
     double DeriveCell(int col, int row);
+    void DeriveColumn(int col, int rows);
     void CodeTextColumn(int col, int rows);
     void NumberRunsByCode(TRunInfo& runInfo, int n);
 
