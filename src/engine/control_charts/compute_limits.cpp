@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/control_charts/chart_names.h"
+#include "engine/control_charts/chart_sets.h"
 #include "engine/control_charts/set_estimates.h"
 #include "engine/data/data_list.h"
 #include "engine/stats/chi_square.h"
@@ -45,17 +46,6 @@ void ApplyUserLimits(ChartArrayType& a, int count, int lclRow, double ucl, doubl
         a(lclRow + 2, p) = ucl;
         a(stdErrorRow, p) = static_cast<double>(d);
     }
-}
-
-// The points of every set from SetMin to SetMax that has points, in point order.
-std::map<int, std::vector<int>> PointsBySet(const ChartState& chart) {
-    std::map<int, std::vector<int>> sets;
-    for (int p = 1; p <= chart.PointCount; ++p) {
-        const double set = chart.Points(Row::SetNumber, p);
-        if (!IsPresent(set) || set < chart.SetMin || set > chart.SetMax) continue;
-        sets[RoundHalfEven(set)].push_back(p);
-    }
-    return sets;
 }
 
 class LimitCalculator {
