@@ -114,9 +114,17 @@ long double ChartConstants::SigmaFromRangeValue(StatContext& stat, int n, long d
 
 long double ChartConstants::ChartConstantC4(StatContext& stat, int n) {
     if (TooSmall(stat, n)) return 0.0L;
+    // Charts ask for c4 once per point, nearly always with the same few sizes.
+    const std::size_t slot = static_cast<std::size_t>(n);
+    if (slot < c4Cache_.size() && c4Cache_[slot] != 0.0L) return c4Cache_[slot];
     const long double m = n;
-    return std::exp(0.5L * std::log(2.0L / (m - 1.0L)) + LnGamma(m / 2.0L) -
-                    LnGamma((m - 1.0L) / 2.0L));
+    const long double c4 = std::exp(0.5L * std::log(2.0L / (m - 1.0L)) + LnGamma(m / 2.0L) -
+                                    LnGamma((m - 1.0L) / 2.0L));
+    if (slot < 1024) {
+        if (slot >= c4Cache_.size()) c4Cache_.resize(slot + 1, 0.0L);
+        c4Cache_[slot] = c4;
+    }
+    return c4;
 }
 
 long double ChartConstants::SigmaFromMedianS(StatContext& stat, int n, long double m) {

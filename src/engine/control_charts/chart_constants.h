@@ -59,6 +59,7 @@ class ChartConstants {
     std::map<int, long double> d2Cache_;
     std::map<int, long double> d3Cache_;
     std::map<int, long double> medianSCache_;  // sqrt((n - 1) / chi-square median)
+    std::vector<long double> c4Cache_;         // by n; 0 where not yet computed
     std::vector<long double> cdfTable_;        // Phi on the grid of the d3 integral
 };
 

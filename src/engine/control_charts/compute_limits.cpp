@@ -37,17 +37,6 @@ long double UserStdError(double ucl, double cl, double lcl, double k) {
     return Missing;
 }
 
-void ApplyUserLimits(ChartArrayType& a, int count, int lclRow, double ucl, double cl, double lcl,
-                     int stdErrorRow, double k) {
-    const long double d = UserStdError(ucl, cl, lcl, k);
-    for (int p = 1; p <= count; ++p) {
-        a(lclRow, p) = lcl;
-        a(lclRow + 1, p) = cl;
-        a(lclRow + 2, p) = ucl;
-        a(stdErrorRow, p) = static_cast<double>(d);
-    }
-}
-
 class LimitCalculator {
   public:
     LimitCalculator(ChartState& chart, StatContext& stat, SampleArray& work)
@@ -59,18 +48,42 @@ class LimitCalculator {
           sigmaSource_(chart.SigmaSource),
           k_(chart.Definition.StdErrMultiplier),
           w_(MovingRangeSpan(chart.Definition)),
-          needs_(NeedsOf(chart.Definition)) {}
+          needs_(NeedsOf(chart.Definition)),
+          userLocStdError_(UserStdError(d_.UserLocUCL, d_.UserLocCL, d_.UserLocLCL, k_)),
+          userDispStdError_(UserStdError(d_.UserDispUCL, d_.UserDispCL, d_.UserDispLCL, k_)) {}
+
+    // Every computed row of the point missing, except the user's limits.
+    void ResetPoint(int p) {
+        for (int row : ComputedRows) a_(row, p) = MissingValue;
+        if (d_.LocLimitCalc == CalcUserDefined) {
+            a_(Row::LocLCL, p) = d_.UserLocLCL;
+            a_(Row::LocCL, p) = d_.UserLocCL;
+            a_(Row::LocUCL, p) = d_.UserLocUCL;
+            a_(Row::LocStdError, p) = static_cast<double>(userLocStdError_);
+        }
+        if (d_.DispLimitCalc == CalcUserDefined) {
+            a_(Row::DispLCL, p) = d_.UserDispLCL;
+            a_(Row::DispCL, p) = d_.UserDispCL;
+            a_(Row::DispUCL, p) = d_.UserDispUCL;
+            a_(Row::DispStdError, p) = static_cast<double>(userDispStdError_);
+        }
+    }
 
     void ComputeSet(const std::vector<int>& points) {
         const SetEstimates e =
             ComputeSetEstimates(a_, points, d_, needs_, constants_, stat_, work_);
-        Centerlines(points, e);
-        if (d_.LocLimitCalc != CalcUserDefined) LocationLimits(points, e);
-        const long double b = DispersionSigma(e);
-        if (d_.DispChartType != ChartNone && d_.DispLimitCalc > CalcUserDefined) {
-            DispersionLimits(points, e, b);
+        const SetValues set{e, LocationCenter(e), DispersionSigma(e), DispersionSpread(e)};
+        int previous = 0;
+        for (int p : points) {
+            // Within a set every result depends on the point's size alone, so a run of
+            // equal sizes is computed once.
+            if (previous > 0 && a_(Row::PointN, previous) == a_(Row::PointN, p)) {
+                for (int row : ComputedRows) a_(row, p) = a_(row, previous);
+            } else {
+                ComputePoint(p, set);
+            }
+            previous = p;
         }
-        SigmaEstimates(points, b);
     }
 
   private:
@@ -82,28 +95,36 @@ class LimitCalculator {
 
     long double Sigma() const { return d_.KnownSigma; }
 
-    void Centerlines(const std::vector<int>& points, const SetEstimates& e) {
-        long double h = Missing;
-        if (d_.LocChartType != ChartNone) {
-            if (d_.UseKnownMean) {
-                h = d_.KnownMean;
-            } else if (d_.LocCenterline == CenterMedianLoc) {
-                h = e.LocMedian;
-            } else {
-                h = e.GM;
-            }
+    struct SetValues {
+        const SetEstimates& e;
+        long double h;       // the location centerline
+        long double b;       // the sigma of the dispersion limits
+        long double spread;  // the standard error of calculations 18 to 20
+    };
+
+    void ComputePoint(int p, const SetValues& set) {
+        ResetPoint(p);
+        a_(Row::GrandMean, p) = static_cast<double>(set.e.GM);
+        if (d_.LocLimitCalc == CalcNone) {
+            a_(Row::LocCL, p) = MissingValue;
+        } else if (d_.LocLimitCalc != CalcUserDefined) {
+            a_(Row::LocCL, p) = static_cast<double>(set.h);
         }
         const bool dispersion = d_.DispChartType != ChartNone && d_.DispLimitCalc != CalcNone &&
                                 d_.DispLimitCalc != CalcUserDefined;
-        for (int p : points) {
-            a_(Row::GrandMean, p) = static_cast<double>(e.GM);
-            if (d_.LocLimitCalc == CalcNone) {
-                a_(Row::LocCL, p) = MissingValue;
-            } else if (d_.LocLimitCalc != CalcUserDefined) {
-                a_(Row::LocCL, p) = static_cast<double>(h);
-            }
-            if (dispersion) a_(Row::DispCL, p) = static_cast<double>(DispersionCenter(p, e));
+        if (dispersion) a_(Row::DispCL, p) = static_cast<double>(DispersionCenter(p, set.e));
+        if (d_.LocLimitCalc != CalcUserDefined) LocationLimits(p, set.e);
+        if (d_.DispChartType != ChartNone && d_.DispLimitCalc > CalcUserDefined) {
+            DispersionLimits(p, set.b, set.spread);
         }
+        SigmaEstimate(p, set.b);
+    }
+
+    long double LocationCenter(const SetEstimates& e) const {
+        if (d_.LocChartType == ChartNone) return Missing;
+        if (d_.UseKnownMean) return d_.KnownMean;
+        if (d_.LocCenterline == CenterMedianLoc) return e.LocMedian;
+        return e.GM;
     }
 
     long double DispersionCenter(int p, const SetEstimates& e) {
@@ -191,19 +212,16 @@ class LimitCalculator {
         return constants_.MedianStdError(stat_, n, base);
     }
 
-    void LocationLimits(const std::vector<int>& points, const SetEstimates& e) {
-        for (int p : points) {
-            const double pointN = a_(Row::PointN, p);
-            if (!IsPresent(pointN)) continue;
-            const long double se = LocationStdError(Size(pointN), e);
-            a_(Row::LocStdError, p) = static_cast<double>(se);
-            const double cl = a_(Row::LocCL, p);
-            if (!Present(se) || !IsPresent(cl)) continue;
-            const long double lcl = cl - k_ * se;
-            if (!(d_.PositiveLimitsOnly && lcl < 0.0L))
-                a_(Row::LocLCL, p) = static_cast<double>(lcl);
-            a_(Row::LocUCL, p) = static_cast<double>(cl + k_ * se);
-        }
+    void LocationLimits(int p, const SetEstimates& e) {
+        const double pointN = a_(Row::PointN, p);
+        if (!IsPresent(pointN)) return;
+        const long double se = LocationStdError(Size(pointN), e);
+        a_(Row::LocStdError, p) = static_cast<double>(se);
+        const double cl = a_(Row::LocCL, p);
+        if (!Present(se) || !IsPresent(cl)) return;
+        const long double lcl = cl - k_ * se;
+        if (!(d_.PositiveLimitsOnly && lcl < 0.0L)) a_(Row::LocLCL, p) = static_cast<double>(lcl);
+        a_(Row::LocUCL, p) = static_cast<double>(cl + k_ * se);
     }
 
     // The sigma of the dispersion limits (B); missing for the calculations that take the
@@ -262,74 +280,68 @@ class LimitCalculator {
         a_(Row::DispStdError, p) = static_cast<double>(t);
     }
 
-    void DispersionLimits(const std::vector<int>& points, const SetEstimates& e, long double b) {
-        const bool spreadOfStatistic = d_.DispLimitCalc >= CalcAverageMROfDisp;
-        const long double spread = DispersionSpread(e);
-        for (int p : points) {
-            const double pointN = a_(Row::PointN, p);
-            const bool movingRange = d_.DispChartType == ChartMovingRange;
-            if (!movingRange && !IsPresent(pointN)) continue;
-            const int n = movingRange ? w_ : Size(pointN);
-            if (spreadOfStatistic) {
-                const double cl = a_(Row::DispCL, p);
-                if (!IsPresent(cl) || !Present(spread)) continue;
-                const long double lcl = cl - k_ * spread;
-                SetDispersionLimits(p, cl + k_ * spread, lcl > 0.0L ? lcl : Missing, spread);
-                continue;
-            }
-            if (!Present(b)) continue;
-            long double center = 0.0L;
-            long double t = 0.0L;
-            switch (d_.DispChartType) {
-                case ChartMovingRange:
-                case ChartRange:
-                    center = D2(n) * b;
-                    t = D3(n) * b;
-                    break;
-                case ChartStdDev: {
-                    const long double c4 = C4(n);
-                    center = c4 * b;
-                    t = b * std::sqrt(1.0L - c4 * c4);
-                    break;
-                }
-                case ChartVariance: {
-                    // The chi-square limits need at least one degree of freedom.
-                    const double cl = a_(Row::DispCL, p);
-                    if (n < 2) continue;
-                    const auto& [upper, lower] = VarianceFactors(n);
-                    const long double ucl = b * b * upper;
-                    const long double stdError = IsPresent(cl) ? (ucl - cl) / k_ : Missing;
-                    SetDispersionLimits(p, ucl, b * b * lower, stdError);
-                    continue;
-                }
-                default:
-                    continue;
-            }
-            const long double lcl = center - k_ * t;
-            SetDispersionLimits(p, center + k_ * t, lcl > 0.0L ? lcl : Missing, t);
+    void DispersionLimits(int p, long double b, long double spread) {
+        const double pointN = a_(Row::PointN, p);
+        const bool movingRange = d_.DispChartType == ChartMovingRange;
+        if (!movingRange && !IsPresent(pointN)) return;
+        const int n = movingRange ? w_ : Size(pointN);
+        if (d_.DispLimitCalc >= CalcAverageMROfDisp) {
+            const double cl = a_(Row::DispCL, p);
+            if (!IsPresent(cl) || !Present(spread)) return;
+            const long double lcl = cl - k_ * spread;
+            SetDispersionLimits(p, cl + k_ * spread, lcl > 0.0L ? lcl : Missing, spread);
+            return;
         }
+        if (!Present(b)) return;
+        long double center = 0.0L;
+        long double t = 0.0L;
+        switch (d_.DispChartType) {
+            case ChartMovingRange:
+            case ChartRange:
+                center = D2(n) * b;
+                t = D3(n) * b;
+                break;
+            case ChartStdDev: {
+                const long double c4 = C4(n);
+                center = c4 * b;
+                t = b * std::sqrt(1.0L - c4 * c4);
+                break;
+            }
+            case ChartVariance: {
+                // The chi-square limits need at least one degree of freedom.
+                if (n < 2) return;
+                const double cl = a_(Row::DispCL, p);
+                const auto& [upper, lower] = VarianceFactors(n);
+                const long double ucl = b * b * upper;
+                const long double stdError = IsPresent(cl) ? (ucl - cl) / k_ : Missing;
+                SetDispersionLimits(p, ucl, b * b * lower, stdError);
+                return;
+            }
+            default:
+                return;
+        }
+        const long double lcl = center - k_ * t;
+        SetDispersionLimits(p, center + k_ * t, lcl > 0.0L ? lcl : Missing, t);
     }
 
-    void SigmaEstimates(const std::vector<int>& points, long double b) {
+    void SigmaEstimate(int p, long double b) {
         const bool fromDispersion = d_.DispChartType != ChartNone &&
                                     d_.DispLimitCalc >= CalcKnownStdDev &&
                                     d_.DispLimitCalc <= CalcAverageVariance;
-        for (int p : points) {
-            if (fromDispersion) {
-                a_(Row::SigmaEst, p) = static_cast<double>(b);
-                sigmaSource_ = d_.DispLimitCalc;
-                continue;
-            }
-            const double se = a_(Row::LocStdError, p);
-            const double pointN = a_(Row::PointN, p);
-            if (IsPresent(se) && IsPresent(pointN)) {
-                a_(Row::SigmaEst, p) =
-                    static_cast<double>(std::sqrt(static_cast<long double>(pointN)) * se);
-                sigmaSource_ = d_.LocLimitCalc;
-            } else {
-                a_(Row::SigmaEst, p) = MissingValue;
-                sigmaSource_ = 0;
-            }
+        if (fromDispersion) {
+            a_(Row::SigmaEst, p) = static_cast<double>(b);
+            sigmaSource_ = d_.DispLimitCalc;
+            return;
+        }
+        const double se = a_(Row::LocStdError, p);
+        const double pointN = a_(Row::PointN, p);
+        if (IsPresent(se) && IsPresent(pointN)) {
+            a_(Row::SigmaEst, p) =
+                static_cast<double>(std::sqrt(static_cast<long double>(pointN)) * se);
+            sigmaSource_ = d_.LocLimitCalc;
+        } else {
+            a_(Row::SigmaEst, p) = MissingValue;
+            sigmaSource_ = 0;
         }
     }
 
@@ -342,6 +354,8 @@ class LimitCalculator {
     long double k_;
     int w_;
     EstimateNeeds needs_;
+    long double userLocStdError_;
+    long double userDispStdError_;
     std::map<int, std::pair<long double, long double>> varianceFactors_;
 };
 
@@ -351,26 +365,22 @@ void ComputeLimits(ChartState& chart, StatContext& stat, SampleArray& work) {
     chart.SigmaSource = 0;
     const int count = chart.PointCount;
     if (count <= 0) return;
-    ChartArrayType& a = chart.Points;
-    a.EnsureCapacity(count);
-    for (int row : ComputedRows) {
-        for (int p = 1; p <= count; ++p) a(row, p) = MissingValue;
-    }
+    chart.Points.EnsureCapacity(count);
 
     const ChartDefinition& d = chart.Definition;
-    if (d.LocLimitCalc == CalcNone && d.DispLimitCalc == CalcNone) return;
-    if (d.LocLimitCalc == CalcUserDefined) {
-        ApplyUserLimits(a, count, Row::LocLCL, d.UserLocUCL, d.UserLocCL, d.UserLocLCL,
-                        Row::LocStdError, d.StdErrMultiplier);
-    }
-    if (d.DispLimitCalc == CalcUserDefined) {
-        ApplyUserLimits(a, count, Row::DispLCL, d.UserDispUCL, d.UserDispCL, d.UserDispLCL,
-                        Row::DispStdError, d.StdErrMultiplier);
-    }
-    if (d.LocLimitCalc == CalcUserDefined && d.DispLimitCalc == CalcUserDefined) return;
+    // With both calculations "None" or both user defined nothing is computed per set.
+    const bool perSet = !(d.LocLimitCalc == CalcNone && d.DispLimitCalc == CalcNone) &&
+                        !(d.LocLimitCalc == CalcUserDefined && d.DispLimitCalc == CalcUserDefined);
+    const std::map<int, std::vector<int>> sets = PointsBySet(chart);
+    std::size_t inSets = 0;
+    for (const auto& [set, points] : sets) inSets += points.size();
 
     LimitCalculator calculator(chart, stat, work);
-    for (const auto& [set, points] : PointsBySet(chart)) calculator.ComputeSet(points);
+    if (!perSet || inSets < static_cast<std::size_t>(count)) {
+        for (int p = 1; p <= count; ++p) calculator.ResetPoint(p);
+    }
+    if (!perSet) return;
+    for (const auto& [set, points] : sets) calculator.ComputeSet(points);
 }
 
 }  // namespace vostrel

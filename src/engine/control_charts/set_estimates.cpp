@@ -34,10 +34,17 @@ void LoadPresent(const ChartArrayType& arrays, int row, const std::vector<int>& 
     work.SampleCount = k;
 }
 
+// The median as the sample statistics define it (the mean of the two middle values of an
+// even count), by selection rather than a full sort: the sets can hold a million points.
 long double MedianOf(SampleArray& work) {
-    SampleStats stats;
-    ComputeOrderStats(work, stats);
-    return stats.Median;
+    const int n = work.SampleCount;
+    if (n < 1) return 0.0L;
+    double* first = &work[1];
+    double* middle = first + (n - 1) / 2;
+    std::nth_element(first, middle, first + n);
+    if (n % 2 == 1) return *middle;
+    const double upper = *std::min_element(middle + 1, first + n);
+    return (static_cast<long double>(*middle) + upper) / 2.0L;
 }
 
 long double StdDevOf(const SampleArray& work) {
@@ -96,6 +103,10 @@ EstimateNeeds NeedsOf(const ChartDefinition& d) {
                (rangeChart && DispersionCenterline(d, CenterMedianDisp));
     needs.SM = Uses(d, CalcMedianStdDev) || (sChart && DispersionCenterline(d, CenterMedianDisp));
     needs.MRL = d.LocLimitCalc >= CalcAverageMROfMeans && d.LocLimitCalc <= CalcMedianMROfMedians;
+    needs.SL = (d.LocChartType == ChartX &&
+                (d.LocLimitCalc == CalcStdDev || d.LocLimitCalc == CalcAverageStdDev)) ||
+               d.LocLimitCalc == CalcStdDevOfMeans || d.LocLimitCalc == CalcStdDevOfMedians ||
+               Uses(d, CalcStdDev);
     needs.T = d.DispChartType != ChartNone && d.DispLimitCalc >= CalcAverageMROfDisp &&
               d.DispLimitCalc <= CalcStdDevOfDisp;
     needs.LocMedian = d.LocChartType != ChartNone && d.LocCenterline == CenterMedianLoc;
@@ -145,9 +156,11 @@ SetEstimates ComputeSetEstimates(const ChartArrayType& arrays, const std::vector
     if (sWeight > 0.0L) e.SA = sSum / sWeight;
     if (varianceDf != 0.0L) e.VP = varianceSum / varianceDf;
 
-    LoadPresent(arrays, Row::LocStat, points, work);
-    e.SL = StdDevOf(work);
-    if (needs.LocMedian) e.LocMedian = MedianOf(work);
+    if (needs.SL || needs.LocMedian) {
+        LoadPresent(arrays, Row::LocStat, points, work);
+        if (needs.SL) e.SL = StdDevOf(work);
+        if (needs.LocMedian) e.LocMedian = MedianOf(work);
+    }
 
     if (needs.RM) {
         LoadPresent(arrays, Row::SigmaFromRange, points, work);

@@ -38,6 +38,7 @@ struct EstimateNeeds {
     bool RM = false;
     bool SM = false;
     bool MRL = false;
+    bool SL = false;
     bool T = false;
     bool LocMedian = false;
     bool MedianN = false;
