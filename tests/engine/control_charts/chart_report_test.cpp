@@ -10,6 +10,8 @@
 #include "engine/control_charts/compute_limits.h"
 #include "engine/control_charts/subgroup_anova.h"
 #include "engine/report/report_export.h"
+#include "engine/workspace.h"
+#include "support/scripted_ui.h"
 
 namespace vostrel {
 namespace {
@@ -346,6 +348,40 @@ TEST_F(ChartReportTest, ChartGroupLayoutsNameTheRun) {
     source_.RunName = "Line A";
     Report();
     EXPECT_EQ(chart_.ReportTitle, "X Chart: Weight (Line A)");
+}
+
+TEST(ChartReportData, TheColumnAndLabelsComeFromTheTable) {
+    testing::ScriptedUserInterface ui;
+    MemorySettingsStore settings;
+    Workspace ws{ui, settings};
+    ws.table.SetMaxCol(2);
+    ws.table.SetColumnName(1, "Weight");
+    ws.table.SetColumnName(2, "Shift");
+    ws.table.DescGrid.SetCell(1, DescTitleRow, "Fill weight");
+    ws.table.DescGrid.SetCell(1, DescUSLRow, "10.5");
+    ws.table.DescGrid.SetCell(1, DescLSLRow, "9.5");
+    ws.table.DataFilename = "/data/fill.dat";
+    ws.chart.Definition.LabelColumn = 2;
+
+    ChartReportSource source;
+    DescribeChartData(ws.data, ws.chart.Definition, 1, source);
+    EXPECT_EQ(source.ColumnTitle, "Fill weight");
+    EXPECT_EQ(source.DataFileName, "/data/fill.dat");
+    EXPECT_EQ(source.USL, 10.5);
+    EXPECT_EQ(source.Target, Missing);
+    EXPECT_EQ(source.LSL, 9.5);
+    EXPECT_EQ(source.BottomAxisTitle, "Shift");
+    ws.chart.Definition.LabelColumn = 0;
+    DescribeChartData(ws.data, ws.chart.Definition, 1, source);
+    EXPECT_EQ(source.BottomAxisTitle, "Point");
+
+    // The workspace's writer, chart and error code are all a report needs.
+    ws.chart.Definition.LocChartType = ChartX;
+    testing::ChartPoints(ws.chart).Individuals({1, 2, 4});
+    WriteChartReport(ws.report, ws.chart, ws.stat, source);
+    EXPECT_EQ(ws.chart.ReportTitle, "X Chart: Fill weight");
+    EXPECT_TRUE(ws.chart.SpecsUsable);
+    EXPECT_TRUE(ws.report.output.IsEmpty());
 }
 
 TEST(CountTestSignals, PatternsCountOnceAndOnlyAfterTheirSymbol) {
