@@ -62,4 +62,9 @@ class PointGrid {
     std::vector<PointGridColumn> columns_;
 };
 
+// The grid of the current chart as the information window fills it.
+inline PointGrid FillPointGrid(const ChartState& chart, const NumberLocale& locale) {
+    return PointGrid(chart, locale);
+}
+
 }  // namespace vostrel

@@ -78,7 +78,7 @@ TEST_F(PointGridTest, CellsHoldGeneralNumbersAndShowFixedDecimals) {
     points_.Individuals({10, 12.5, 11});
     ComputeLimits(chart_, stat_, work_);
     chart_.Codes.Codes[LocationChart] = {"", "", "O", ""};
-    const PointGrid grid(chart_, locale_);
+    const PointGrid grid = FillPointGrid(chart_, locale_);
     ASSERT_EQ(grid.RowCount(), 3);
     EXPECT_EQ(grid.StatusText(), "Point Count: 3");
 
