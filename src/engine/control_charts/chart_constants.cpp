@@ -5,6 +5,11 @@
 #include <numbers>
 #include <utility>
 
+#include "engine/stats/chi_square.h"
+#include "engine/stats/gamma_beta.h"
+#include "engine/stats/normal_distribution.h"
+#include "engine/stats/tail_mode.h"
+
 namespace vostrel {
 
 namespace {
@@ -58,6 +63,8 @@ long double IntegerPower(long double x, int n) {
 
 }  // namespace
 
+long double SeriesUpperTail(long double x) { return NormalTailSeries(UpperTail, x); }
+
 long double ErfcUpperTail(long double x) {
     return 0.5L * std::erfc(x / std::numbers::sqrt2_v<long double>);
 }
@@ -103,6 +110,32 @@ long double ChartConstants::MedianStdError(StatContext& stat, int n, long double
 long double ChartConstants::SigmaFromRangeValue(StatContext& stat, int n, long double range) {
     if (TooSmall(stat, n)) return 0.0L;
     return range / ChartConstantD2(stat, n);
+}
+
+long double ChartConstants::ChartConstantC4(StatContext& stat, int n) {
+    if (TooSmall(stat, n)) return 0.0L;
+    // Charts ask for c4 once per point, nearly always with the same few sizes.
+    const std::size_t slot = static_cast<std::size_t>(n);
+    if (slot < c4Cache_.size() && c4Cache_[slot] != 0.0L) return c4Cache_[slot];
+    const long double m = n;
+    const long double c4 = std::exp(0.5L * std::log(2.0L / (m - 1.0L)) + LnGamma(m / 2.0L) -
+                                    LnGamma((m - 1.0L) / 2.0L));
+    if (slot < 1024) {
+        if (slot >= c4Cache_.size()) c4Cache_.resize(slot + 1, 0.0L);
+        c4Cache_[slot] = c4;
+    }
+    return c4;
+}
+
+long double ChartConstants::SigmaFromMedianS(StatContext& stat, int n, long double m) {
+    if (TooSmall(stat, n)) return 0.0L;
+    auto it = medianSCache_.find(n);
+    if (it == medianSCache_.end()) {
+        const long double df = n - 1;
+        const long double median = ChiSquareInverse(UpperTail, df, 0.5L);
+        it = medianSCache_.emplace(n, std::sqrt(df / median)).first;
+    }
+    return m * it->second;
 }
 
 long double ChartConstants::D2mFromD2(long double x) {

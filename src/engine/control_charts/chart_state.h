@@ -1,15 +1,27 @@
 #pragma once
 // The state of the current control chart that the setup, the chart window and the
 // information window share: its definition, point arrays, counts, enumeration position,
-// test settings and codes, and the cached constants. The Workspace owns one.
+// test settings and codes, the cached constants and the analysis report. The Workspace owns one.
+
+#include <string>
 
 #include "engine/control_charts/chart_arrays.h"
 #include "engine/control_charts/chart_constants.h"
 #include "engine/control_charts/chart_definition.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/control_charts/control_tests.h"
+#include "engine/report/report_document.h"
 
 namespace vostrel {
+
+// The chart information window's settings, kept for the program run: the report's decimals
+// and the point sizes of its title, section titles and body text.
+struct ChartInfoSettings {
+    int InfoDecimals = 4;  // 0..9
+    int InfoHeadingSize = 14;
+    int InfoTitleSize = 10;
+    int InfoBodySize = 9;
+};
 
 struct ChartState {
     ChartDefinition Definition;
@@ -25,6 +37,11 @@ struct ChartState {
     ControlTestSettings TestSettings;
     ControlCodes Codes;
     ChartConstants Constants;
+
+    ChartInfoSettings Info;
+    ReportDocument InfoReport;  // the analysis report of the current chart
+    std::string ReportTitle;    // its first line
+    bool SpecsUsable = false;   // the last report showed the specifications
 };
 
 // Runs the tests on the current chart's location (0) or dispersion (1) statistics.

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "engine/control_charts/chart_arrays.h"
 
@@ -70,6 +71,35 @@ TEST(ChartConstants, MedianAndRangeHelpers) {
     EXPECT_EQ(stat.StatErrorCode, 0);
 }
 
+// c4 against the published table (four decimals) and its exact value for n = 2.
+TEST(ChartConstants, C4MatchesThePublishedTable) {
+    ChartConstants constants;
+    StatContext stat;
+    const std::pair<int, double> published[] = {
+        {2, 0.7979}, {3, 0.8862}, {4, 0.9213},  {5, 0.9400},  {6, 0.9515},  {7, 0.9594},
+        {8, 0.9650}, {9, 0.9693}, {10, 0.9727}, {15, 0.9823}, {20, 0.9869}, {25, 0.9896}};
+    for (const auto& [n, c4] : published) {
+        SCOPED_TRACE(n);
+        EXPECT_NEAR(constants.ChartConstantC4(stat, n), c4, 5e-5);
+    }
+    EXPECT_NEAR(constants.ChartConstantC4(stat, 2),
+                std::sqrt(2.0L / std::numbers::pi_v<long double>), 1e-9);
+    EXPECT_NEAR(constants.ChartConstantC4(stat, 100), 0.997477, 1e-6);
+    EXPECT_EQ(stat.StatErrorCode, 0);
+}
+
+// The median of chi-square(1) is 0.454936, of chi-square(2) 2 ln 2, of chi-square(4) 3.356694.
+TEST(ChartConstants, SigmaFromMedianSUsesTheChiSquareMedian) {
+    ChartConstants constants;
+    StatContext stat;
+    EXPECT_NEAR(constants.SigmaFromMedianS(stat, 2, 1.0L), std::sqrt(1.0L / 0.454936L), 1e-5);
+    EXPECT_NEAR(constants.SigmaFromMedianS(stat, 3, 2.0L), 2.0L * std::sqrt(2.0L / std::log(4.0L)),
+                1e-6);
+    EXPECT_NEAR(constants.SigmaFromMedianS(stat, 5, 3.0L), 3.0L * std::sqrt(4.0L / 3.356694L),
+                1e-6);
+    EXPECT_EQ(stat.StatErrorCode, 0);
+}
+
 TEST(ChartConstants, SubgroupsOfOneGiveZeroAndAnError) {
     ChartConstants constants;
     for (int n : {1, 0, -3}) {
@@ -80,6 +110,8 @@ TEST(ChartConstants, SubgroupsOfOneGiveZeroAndAnError) {
         EXPECT_EQ(constants.MedianVariance(stat, n), 0.0L);
         EXPECT_EQ(constants.MedianStdError(stat, n, 1.0L), 0.0L);
         EXPECT_EQ(constants.SigmaFromRangeValue(stat, n, 3.0L), 0.0L);
+        EXPECT_EQ(constants.ChartConstantC4(stat, n), 0.0L);
+        EXPECT_EQ(constants.SigmaFromMedianS(stat, n, 3.0L), 0.0L);
         EXPECT_EQ(stat.StatErrorCode, 1);
     }
 }
