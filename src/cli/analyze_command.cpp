@@ -348,9 +348,12 @@ std::string AbsolutePath(const std::string& path) {
 
 void NoteLegacySpecifications(const LegacySpecifications& specs) {
     if (!specs.Seen) return;
-    std::cerr << "vostrel-cli: warning: Specifications were found in the configuration file (USL: "
-              << specs.USL << ", Target: " << specs.Target << ", LSL: " << specs.LSL
-              << "). They are no longer applied; enter them in the data file's descriptions.\n";
+    std::string text;
+    for (const std::string& line : SpecificationsFoundText())
+        if (!line.empty()) text += (text.empty() ? "" : " ") + line;
+    std::cerr << "vostrel-cli: warning: " << text << "\n"
+              << "vostrel-cli: warning: USL: " << specs.USL << "  Target: " << specs.Target
+              << "  LSL: " << specs.LSL << "\n";
 }
 
 bool WriteOutput(const std::string& path, const std::string& bytes) {

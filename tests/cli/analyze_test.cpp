@@ -179,6 +179,18 @@ TEST(CliAnalyze, TheBundledConfigurationFindsItsDataNextToIt) {
     EXPECT_THAT(r.out, HasSubstr("\tCp(pot)   = "));
 }
 
+TEST(CliAnalyze, OldLimitLinesAreReportedNotApplied) {
+    TempDir dir;
+    const std::string config =
+        dir.Write("old.vos", "DATAFILE:" + DataDir() +
+                                 "sample_items.dat\r\nMEASURES:2\r\nUSL:10\r\nTARGET:9\r\n");
+    const CommandResult r = Analyze(config, "");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.err, HasSubstr("Specifications were found in the VOSTREL Configure file."));
+    EXPECT_THAT(r.err, HasSubstr("USL: 10  Target: 9  LSL: \n"));
+    EXPECT_THAT(r.out, HasSubstr("\t   USL = 12.0000\n\t   LSL = 8.0000\n"));
+}
+
 TEST(CliAnalyze, ErrorsTheWindowWouldShowExitWithOne) {
     TempDir dir;
     const std::string equalLimits = dir.Write("equal.dat", "X\nUSL:\t5\nLSL:\t5\n1\n2\n3\n");

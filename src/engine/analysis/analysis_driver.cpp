@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -196,11 +197,26 @@ void PrepareRun(Workspace& ws) {
         data.SetRunData(run);
     }
 
-    data.MaxSizeA_Array(a.MeasureCount * data.Ncount);
+    const long long room = static_cast<long long>(a.MeasureCount) * data.Ncount;
+    data.MaxSizeA_Array(
+        static_cast<int>(std::min<long long>(room, std::numeric_limits<int>::max() - 1)));
     data.SetColumn = s.SetColumn >= 1 && s.SetColumn <= maxCol ? s.SetColumn : 0;
     data.SetIndex = 0;
     if (run.ColRefRun >= 5 && run.ColRefRun <= 10) ComputeRowStatistics(ws);
     if (data.SetColumn > 0) data.SetGlobalIndexData();
+}
+
+bool PrepareGraphRun(Workspace& ws, bool checkLimits) {
+    PerformanceAnalysis& a = ws.analysis;
+    a.Settings.DropColumnsBeyond(ws.data.MaxCol());
+    if (checkLimits) {
+        ReadSpecLimits(ws);
+        if (!CheckSpecLimits(ws)) return false;
+    }
+    if (!ws.table.HaveData() || a.Settings.Measures.Empty()) return false;
+    PrepareRun(ws);
+    a.GraphRunInfo.CopyFrom(a.RunInfo);
+    return true;
 }
 
 void LoadAllValues(Workspace& ws) {

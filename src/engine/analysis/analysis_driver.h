@@ -28,6 +28,10 @@ void PrepareRun(Workspace& ws);
 // Mean, standard deviation and count of the measures of every selected row into the three
 // derived columns, and the pooled within-row variance into RepeatedVariance.
 void ComputeRowStatistics(Workspace& ws);
+// What the box plots and the histogram (checkLimits) or the frequency plots need before
+// they open: the limits checked as the Action does, the run prepared and copied to
+// GraphRunInfo. False (after any error box) when they cannot open.
+bool PrepareGraphRun(Workspace& ws, bool checkLimits);
 // All analysed values into A_Array, described; Mean and TotalStdDev.
 void LoadAllValues(Workspace& ws);
 

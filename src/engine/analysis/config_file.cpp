@@ -322,6 +322,22 @@ class ConfigReader {
 
 }  // namespace
 
+std::string MainWindowCaption(const Workspace& ws) {
+    std::string caption = "Vostrel";
+    if (!ws.analysis.ConfigFileName.empty()) caption += " - " + ws.analysis.ConfigFileName;
+    if (!ws.table.DataFilename.empty()) caption += " - " + ws.table.DataFilename;
+    return caption;
+}
+
+std::vector<std::string> SpecificationsFoundText() {
+    return {"Specifications were found in the VOSTREL Configure",
+            "file. This is obsolete for the current version of VOSTREL.",
+            "You may now enter these specifications directly into",
+            "the Data Editor on the Descriptions tab.",
+            "",
+            "You may copy the values from the table below."};
+}
+
 bool IsConfigFileName(const std::string& path) {
     return Upper(std::filesystem::path(path).extension().string()) == ".VOS";
 }

@@ -3,6 +3,7 @@
 // main window, and the data file the settings belong to.
 
 #include <string>
+#include <vector>
 
 namespace vostrel {
 
@@ -25,6 +26,13 @@ bool LoadConfig(Workspace& ws, const std::string& path);
 // File Open, the recently-used list, dropped files and the command line: a ".vos" file is
 // a configuration, anything else a data file. False when nothing usable was opened.
 bool OpenAnyFile(Workspace& ws, const std::string& path);
+
+// The main window's caption: "Vostrel", then the configuration file and the data file
+// when there are ones.
+std::string MainWindowCaption(const Workspace& ws);
+
+// The explanation the "Specifications Found" window shows above the old limits.
+std::vector<std::string> SpecificationsFoundText();
 
 // Whether the path names a configuration file (its extension, upper-cased, is ".VOS").
 bool IsConfigFileName(const std::string& path);

@@ -303,6 +303,19 @@ TEST_F(DriverTest, StreamColumnsWidenForLongLabelsAndLargeNumbers) {
                   "         B  2      2.0000      1.5000      2.5000  1.0000  0.7071   1.0482\n"));
 }
 
+TEST_F(DriverTest, GraphsGetACopyOfThePreparedRun) {
+    Table({"A", "B"}, {{"1", "2"}, {"3", "5"}});
+    EXPECT_FALSE(PrepareGraphRun(ws, false));
+    Measures({1, 2});
+    Limits(1, "1", "", "2");
+    EXPECT_FALSE(PrepareGraphRun(ws, true));
+    EXPECT_THAT(ui.errors, ElementsAre("USL <= LSL"));
+    ASSERT_TRUE(PrepareGraphRun(ws, false));
+    EXPECT_EQ(ws.analysis.GraphRunInfo.ColRefRun, 5);
+    EXPECT_EQ(ws.analysis.GraphRunInfo.MeasureName, "A, B");
+    EXPECT_TRUE(ws.report.output.IsEmpty());
+}
+
 // A user interface that presses Action again while the report is being written.
 class ImpatientUserInterface : public ScriptedUserInterface {
   public:

@@ -263,6 +263,7 @@ TEST_F(ConfigTest, OpenAnyFileTellsConfigurationsFromData) {
     ASSERT_TRUE(OpenAnyFile(ws, config));
     EXPECT_EQ(s.Measures.Columns(), (std::vector<int>{4}));
     EXPECT_EQ(ws.mru.Flist[0], config);
+    EXPECT_EQ(MainWindowCaption(ws), "Vostrel - " + config + " - " + dataFile);
     EXPECT_FALSE(LoadConfig(ws, dir.File("absent.vos")));
     EXPECT_THAT(ui.errors.back(), HasSubstr("absent.vos"));
 }
