@@ -389,6 +389,11 @@ bool SaveConfig(Workspace& ws, const std::string& path) {
     return true;
 }
 
+bool SaveConfigOrData(Workspace& ws, const std::string& path, bool varnames, bool descriptions) {
+    if (IsConfigFileName(path)) return SaveConfig(ws, path);
+    return SaveFile(ws, path, varnames, descriptions, false);
+}
+
 bool LoadConfig(Workspace& ws, const std::string& path) {
     const std::optional<std::string> text = ReadWholeFile(path);
     if (!text) {

@@ -17,6 +17,10 @@ std::string ConfigFileText(const Workspace& ws);
 // written (the user has seen why).
 bool SaveConfig(Workspace& ws, const std::string& path);
 
+// "Save As" of the main window: a ".vos" name saves the configuration, any other name the
+// data table (with the editor's name and description options).
+bool SaveConfigOrData(Workspace& ws, const std::string& path, bool varnames, bool descriptions);
+
 // Resets the settings, then reads every line: the data file is opened (or searched for),
 // the columns renamed, the variables chosen and the rules set. False when the file could
 // not be read or did not match its data (the user has seen why); the keys that could be

@@ -245,6 +245,16 @@ TEST_F(ConfigTest, SavingAsksToSaveUnnamedDataAndSavesModifiedData) {
     EXPECT_THAT(TempDir::Read(dataFile), HasSubstr("6.5"));
 }
 
+TEST_F(ConfigTest, SaveAsWritesDataUnlessTheNameIsAConfiguration) {
+    LoadData();
+    Measures({3});
+    ASSERT_TRUE(SaveConfigOrData(ws, dir.File("copy.zqx"), true, false));
+    EXPECT_EQ(TempDir::Read(dir.File("copy.zqx")).substr(0, 13), "Id\tHead\tA\tB\r\n");
+    EXPECT_EQ(ws.analysis.ConfigFileName, "");
+    ASSERT_TRUE(SaveConfigOrData(ws, dir.File("run.vos"), true, false));
+    EXPECT_EQ(TempDir::Read(dir.File("run.vos")).substr(0, 7), "TITLE:\r");
+}
+
 TEST_F(ConfigTest, AFileThatCannotBeWrittenIsReported) {
     LoadData();
     EXPECT_FALSE(SaveConfig(ws, dir.File("no/such/folder/run.vos")));
