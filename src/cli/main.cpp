@@ -12,6 +12,8 @@ void PrintUsage(std::ostream& out) {
            "\n"
            "Commands:\n"
            "  info FILE     describe a data file: rows, columns, names, titles, limits, ranges\n"
+           "  analyze FILE  run the process performance analysis on a configuration (.vos) or\n"
+           "                a data file and print its report\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n";
 }
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "info") return InfoCommand(args);
+    if (command == "analyze") return AnalyzeCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;

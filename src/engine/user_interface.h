@@ -26,6 +26,8 @@ public:
     // Asks for a file name and the save options and saves the data table ("Save As").
     // False when the user cancelled or the save failed.
     virtual bool RequestSaveAs() { return false; }
+    // Asks for a data file to open (the data editor's open dialog); empty when cancelled.
+    virtual std::string RequestOpenFileName() { return {}; }
 
     // Long work: a progress window with a caption and a gauge of 0..100 percent.
     virtual void ProgressStart(const std::string& /*caption*/) {}

@@ -4,6 +4,7 @@
 // main() creates one and hands it by reference to every window; the command-line
 // tool and every test build their own. There are no mutable globals.
 
+#include "engine/analysis/performance_analysis.h"
 #include "engine/control_charts/chart_state.h"
 #include "engine/data/case_rules.h"
 #include "engine/data/data_list.h"
@@ -51,6 +52,7 @@ public:
 
     ReportWriter report;  // current report target, report sizes, locale, date, text printer
     ChartState chart;     // the control chart definition, points, limits and test settings
+    PerformanceAnalysis analysis;  // settings, run description, limits and results of the Action
 };
 
 }  // namespace vostrel

@@ -26,6 +26,10 @@ public:
         ++saveAsRequests;
         return saveAsSucceeds;
     }
+    std::string RequestOpenFileName() override {
+        ++openRequests;
+        return openFileName;
+    }
     void ProgressStart(const std::string& caption) override { progressCaptions.push_back(caption); }
     void Progress(int percent) override { progress.push_back(percent); }
     void ProgressEnd() override { ++progressEnds; }
@@ -35,6 +39,7 @@ public:
     std::deque<Answer> answers;
     Answer defaultAnswer = Answer::No;
     bool saveAsSucceeds = false;
+    std::string openFileName;  // what the open dialog returns; empty: cancelled
 
     std::vector<std::string> errors;
     std::vector<std::string> warnings;
@@ -45,6 +50,7 @@ public:
     int beeps = 0;
     int busyDepth = 0;
     int saveAsRequests = 0;
+    int openRequests = 0;
 };
 
 }  // namespace vostrel::testing
