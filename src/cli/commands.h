@@ -10,5 +10,6 @@ namespace vostrel::cli {
 using Arguments = std::vector<std::string>;
 
 int InfoCommand(const Arguments& args);
+int ChartCommand(const Arguments& args);
 
 }  // namespace vostrel::cli

@@ -12,6 +12,7 @@ void PrintUsage(std::ostream& out) {
            "\n"
            "Commands:\n"
            "  info FILE     describe a data file: rows, columns, names, titles, limits, ranges\n"
+           "  chart FILE    control charts: each chart's analysis report and point grid\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n";
 }
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "info") return InfoCommand(args);
+    if (command == "chart") return ChartCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;
