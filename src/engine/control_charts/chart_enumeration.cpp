@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "engine/control_charts/chart_points.h"
+#include "engine/control_charts/compute_chart.h"
 #include "engine/workspace.h"
 
 namespace vostrel {

@@ -1,4 +1,4 @@
-#include "engine/control_charts/chart_points.h"
+#include "engine/control_charts/compute_chart.h"
 
 #include <algorithm>
 #include <span>
