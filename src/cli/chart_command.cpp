@@ -248,7 +248,8 @@ class SetupFromOptions {
         for (const std::string& item : SplitList(*o_.Value(option))) {
             const int column = FindColumn(data_, option, item);
             const std::vector<int>& free = setup_.Items(SetupList::DataVariables);
-            if (std::find(free.begin(), free.end(), column) == free.end()) {
+            if (std::find(free.begin(), free.end(), column) == free.end() ||
+                std::find(columns.begin(), columns.end(), column) != columns.end()) {
                 throw UsageError{"--" + option + ": column \"" + item + "\" is already used"};
             }
             columns.push_back(column);
