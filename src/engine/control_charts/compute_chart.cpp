@@ -330,7 +330,7 @@ void PrepareChartData(Workspace& ws) {
     ChartState& chart = ws.chart;
     if (data.DataChanged) data.UpdateData();
     if (!LayoutUsesRuns(chart.Definition.LayoutType) || chart.RunInfo.RefArray[0] == 0) return;
-    if (chart.GroupRows.Derivation == data.DerivationCount() && chart.GroupRows.RunCount() > 0) {
+    if (chart.GroupRows.Derivation != 0 && chart.GroupRows.Derivation == data.DerivationCount()) {
         return;
     }
     // Deriving the table again, or another run description, replaced the run codes.
