@@ -478,7 +478,7 @@ int ChartCommand(const Arguments& args) {
         return RunChart(options);
     } catch (const UsageError& error) {
         std::cerr << "vostrel-cli chart: " << error.message << "\n"
-                  << "Try 'vostrel-cli chart --help'.\n";
+                  << "Try vostrel-cli chart --help.\n";
         return 2;
     }
 }

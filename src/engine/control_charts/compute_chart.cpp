@@ -342,11 +342,15 @@ void PrepareChartData(Workspace& ws) {
 
 int ExtractChartPoints(Workspace& ws) {
     PrepareChartData(ws);
+    // The chart has its own set variable: the analysis set the main analysis left current
+    // does not filter its rows.
+    const int analysisSet = std::exchange(ws.data.SetIndex, 0);
     const bool transformOn = ws.transform.On();
     PointExtractor(ws).Run();
     // A transform that failed part way was switched off: no chart mixes transformed and
     // untransformed values.
     if (transformOn && !ws.transform.On()) PointExtractor(ws).Run();
+    ws.data.SetIndex = analysisSet;
     return ws.chart.PointCount;
 }
 

@@ -73,6 +73,17 @@ TEST_F(ChartPointsTest, CaseSelectionLeavesRowsOutAndMissingValuesBreak) {
     EXPECT_THAT(Values(Row::DispStat), ElementsAre(M, 2, 2));
 }
 
+TEST_F(ChartPointsTest, TheMainAnalysisCurrentSetDoesNotFilterTheChart) {
+    Table({"X", "S"}, {{"1", "1"}, {"2", "2"}, {"3", "1"}});
+    ws_.data.SetColumn = 2;
+    ws_.data.SetGlobalIndexData();
+    ws_.data.SetIndex = 2;  // as an analysis over the sets leaves it
+    Measures({1});
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::LocStat), ElementsAre(1, 2, 3));
+    EXPECT_EQ(ws_.data.SetIndex, 2);
+}
+
 TEST_F(ChartPointsTest, MovingRangesStartAgainInEverySet) {
     Table({"X", "S"},
           {{"1", "1"}, {"3", "1"}, {"6", "1"}, {"10", "2"}, {"15", "2"}, {"21", "2.4"}});
