@@ -14,6 +14,7 @@ void PrintUsage(std::ostream& out) {
            "  info FILE     describe a data file: rows, columns, names, titles, limits, ranges\n"
            "  analyze FILE  run the process performance analysis on a configuration (.vos) or\n"
            "                a data file and print its report\n"
+           "  chart FILE    control charts: each chart's analysis report and point grid\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n";
 }
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
     }
     if (command == "info") return InfoCommand(args);
     if (command == "analyze") return AnalyzeCommand(args);
+    if (command == "chart") return ChartCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;

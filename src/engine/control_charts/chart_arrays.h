@@ -3,7 +3,8 @@
 // After a chart is computed, rows 1..8 also hold the smallest present value at
 // PointCount + 1 and the largest at PointCount + 2, for scaling the axes.
 
-#include <array>
+#include <cstddef>
+#include <span>
 #include <vector>
 
 #include "engine/data/missing_value.h"
@@ -38,14 +39,13 @@ class ChartArrayType {
     // Room for points 1..points plus the two extremes; grows only, new cells missing.
     void EnsureCapacity(int points);
     // Highest point index the rows can hold (the extremes included).
-    int Capacity() const { return static_cast<int>(rows_[0].size()) - 1; }
+    int Capacity() const { return static_cast<int>(cellsPerRow_) - 1; }
 
-    double& operator()(int row, int point) { return Cell(row, point); }
-    double operator()(int row, int point) const {
-        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(point)];
-    }
-    const std::vector<double>& RowValues(int row) const {
-        return rows_[static_cast<std::size_t>(row)];
+    double& operator()(int row, int point) { return cells_[Index(row, point)]; }
+    double operator()(int row, int point) const { return cells_[Index(row, point)]; }
+    // Cells 0..Capacity() of a row.
+    std::span<const double> RowValues(int row) const {
+        return std::span<const double>(cells_).subspan(Index(row, 0), cellsPerRow_);
     }
 
     // Stores the extremes of rows LocStat..DispUCL over points 1..pointCount (missing when
@@ -53,11 +53,16 @@ class ChartArrayType {
     void StoreRowExtremes(int pointCount);
 
   private:
-    double& Cell(int row, int point) {
-        return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(point)];
+    std::size_t Index(int row, int point) const {
+        return static_cast<std::size_t>(row) * stride_ + static_cast<std::size_t>(point);
     }
 
-    std::array<std::vector<double>, RowCount> rows_{};
+    // The rows lie in one block. A chart touches many rows per point; rows starting at the
+    // same offset within a page would compete for the same cache sets, so each row starts
+    // one cache line further along than the one before.
+    std::vector<double> cells_;
+    std::size_t cellsPerRow_ = 0;
+    std::size_t stride_ = 0;
 };
 
 inline bool IsPresent(double value) { return value != MissingValue; }

@@ -45,19 +45,22 @@ class ControlTestEvaluator {
                          std::vector<std::string>& codes);
 
     // Runs the enabled tests on every point with a statistic; codes is resized to hold
-    // points 1..pointCount and rewritten.
+    // points 1..pointCount and rewritten. The patterns are followed in one pass, with the
+    // same results as asking Fires at every point.
     void Run(const ControlTestSettings::TestFlags& enabled);
 
     // Whether the L points ending at p form one pattern: no break, no change of set and no
     // missing statistic among them. Reads the arrays as they were when the evaluator was made.
     bool WindowOK(int p, int length) const;
-    // Whether test t fires at point p.
+    // Whether test t fires at point p, walking back over its window.
     bool Fires(int test, int p) const;
     // Marks the points before p in test t's window with its continuation symbol and appends
     // its code to the code text of p.
     void MarkTest(int test, int p, std::string& codeText);
 
   private:
+    class PatternScan;
+
     // The rows are read through plain pointers: the tests run over every point of charts
     // with a million points.
     double Stat(int p) const { return stat_[p]; }
@@ -68,6 +71,8 @@ class ControlTestEvaluator {
     double SetNumber(int p) const { return set_[p]; }
     double BreakAfter(int p) const { return break_[p]; }
 
+    // MarkTest leaving out the points before `from`.
+    void MarkTestFrom(int test, int p, int from, std::string& codeText);
     bool OutsideLimits(int p) const;
     bool Run(int p, int n) const;
     bool Trend(int p, int n) const;
@@ -76,14 +81,16 @@ class ControlTestEvaluator {
     bool Alternating(int p, int n) const;
     bool ZoneRule(int p, int n, int m, double zones) const;
     bool ExcessiveMovingRange(int p) const;
-    void FindPatternStarts();
+    // The jump from the point before p exceeds 3.6864 standard errors of p.
+    bool MovingRangeBeyond(int p) const;
+    void FindPatternStarts() const;
 
     const ChartArrayType& arrays_;
     int pointCount_;
     const ControlTestSettings& settings_;
     ControlTestRows rows_;
     std::vector<std::string>& codes_;
-    std::vector<int> patternStart_;
+    mutable std::vector<int> patternStart_;  // found when a window is first checked
     const double* stat_;
     const double* cl_;
     const double* ucl_;
