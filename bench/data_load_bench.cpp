@@ -19,9 +19,10 @@ namespace {
 
 // A tab-separated file of numbers like "1234.567", written once and reused.
 std::string GeneratedFile(int rows, int cols) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("vostrel-bench-" + std::to_string(rows) + "x" + std::to_string(cols) + ".dat"))
-                                 .string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("vostrel-bench-" + std::to_string(rows) + "x" + std::to_string(cols) + ".dat"))
+            .string();
     if (std::filesystem::exists(path)) return path;
     std::FILE* f = std::fopen((path + ".part").c_str(), "wb");
     std::mt19937 random(7);
@@ -68,6 +69,10 @@ void LoadFile(benchmark::State& state) {
     state.counters["MB_peak_rss"] = static_cast<double>(PeakResidentMegabytes());
 }
 
-BENCHMARK(LoadFile)->Args({1000000, 10})->Args({100000, 100})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(LoadFile)
+    ->Args({1000000, 10})
+    ->Args({100000, 100})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace

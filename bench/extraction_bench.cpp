@@ -28,8 +28,10 @@ struct Table {
         ws.table.SetCaseRows(kRows);
         std::mt19937 random(3);
         for (int r = 1; r <= kRows; ++r) {
-            ws.table.DataGrid.SetCell(1, r, std::to_string(500 + static_cast<int>(random() % 1000)) + ".5");
-            ws.table.DataGrid.SetCell(2, r, std::to_string(1 + static_cast<int>(random() % kStreams)));
+            ws.table.DataGrid.SetCell(
+                1, r, std::to_string(500 + static_cast<int>(random() % 1000)) + ".5");
+            ws.table.DataGrid.SetCell(2, r,
+                                      std::to_string(1 + static_cast<int>(random() % kStreams)));
         }
         ws.data.UpdateData();
         ws.data.IncludeCol[1] = true;

@@ -63,10 +63,12 @@ int InfoCommand(const Arguments& args) {
                   << LimitText(data.ColumnUSL(c)) << "\t" << LimitText(data.ColumnTarget(c)) << "\t"
                   << LimitText(data.ColumnLSL(c)) << "\t" << (text ? "text" : "numeric") << "\t";
         if (data.Highlow[i] && !text)
-            std::cout << ShortestText(data.ColumnLow[i]) << "\t" << ShortestText(data.ColumnHigh[i]);
+            std::cout << ShortestText(data.ColumnLow[i]) << "\t"
+                      << ShortestText(data.ColumnHigh[i]);
         else
             std::cout << "\t";
-        std::cout << "\t" << (text && data.Highlow[i] ? static_cast<int>(data.ColumnHigh[i]) : 0) << "\n";
+        std::cout << "\t" << (text && data.Highlow[i] ? static_cast<int>(data.ColumnHigh[i]) : 0)
+                  << "\n";
     }
     return 0;
 }

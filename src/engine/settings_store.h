@@ -11,7 +11,7 @@
 namespace vostrel {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // The value, or nothing when the key or the value does not exist.
@@ -25,9 +25,8 @@ public:
 };
 
 class MemorySettingsStore : public SettingsStore {
-public:
-    std::optional<std::string> ReadValue(const std::string& key,
-                                         const std::string& name) override {
+  public:
+    std::optional<std::string> ReadValue(const std::string& key, const std::string& name) override {
         auto it = values_.find({key, name});
         if (it == values_.end()) return std::nullopt;
         return it->second;
@@ -44,7 +43,7 @@ public:
     void SetAvailable(bool available) { available_ = available; }
     int WriteCount() const { return writes_; }
 
-private:
+  private:
     std::map<std::pair<std::string, std::string>, std::string> values_;
     bool available_ = true;
     int writes_ = 0;

@@ -11,7 +11,7 @@ namespace vostrel {
 enum class Answer { Yes, No, Cancel };
 
 class UserInterface {
-public:
+  public:
     virtual ~UserInterface() = default;
 
     // A user error: beep, then a modal error box with an OK button.
@@ -44,26 +44,26 @@ public:
 
 // Shows the hourglass for the lifetime of the object, and always restores the cursor.
 class BusyCursor {
-public:
+  public:
     explicit BusyCursor(UserInterface& ui) : ui_(ui) { ui_.BusyStart(); }
     ~BusyCursor() { ui_.BusyEnd(); }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 
-private:
+  private:
     UserInterface& ui_;
 };
 
 // Answers every question with a fixed answer and forgets every message; for work
 // that runs without anybody to ask.
 class SilentUserInterface : public UserInterface {
-public:
+  public:
     explicit SilentUserInterface(Answer answer = Answer::No) : answer_(answer) {}
     void ErrorBox(const std::string&) override {}
     void Warning(const std::string&) override {}
     Answer Confirm(const std::string&, bool) override { return answer_; }
 
-private:
+  private:
     Answer answer_;
 };
 

@@ -25,7 +25,7 @@
 namespace vostrel {
 
 class Workspace {
-public:
+  public:
     Workspace(UserInterface& userInterface, SettingsStore& settingsStore)
         : ui(userInterface), settings(settingsStore) {
         stat.ui = &ui;
@@ -47,8 +47,8 @@ public:
     TDataList data{table, sample, rules, ui};  // the numeric store derived from the text
     TransformRec transform;                    // the transform equation
     ExtractionState extraction;                // the seed saved by the last extraction, the index
-    BlankCommasSetting blankCommas;     // the answer about blank commas in number lists
-    TMRUFiles mru{settings, stat};      // the recently-used files
+    BlankCommasSetting blankCommas;            // the answer about blank commas in number lists
+    TMRUFiles mru{settings, stat};             // the recently-used files
 
     ReportWriter report;  // current report target, report sizes, locale, date, text printer
     ChartState chart;     // the control chart definition, points, limits and test settings

@@ -18,7 +18,7 @@ using vostrel::testing::TempDir;
 
 class DataWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void showsTheExampleWithNamesAsHeaders() {
         ScriptedUserInterface ui;
         MemorySettingsStore settings;
@@ -39,15 +39,19 @@ private slots:
 
     void showsBytesThatAreNotUtf8AsLatin1() {
         TempDir dir;
-        const std::string file = dir.Write("latin.dat", "Gr\xF6\xDF" "e\tna\xC3\xAFve\n1\t2\n");
+        const std::string file = dir.Write("latin.dat",
+                                           "Gr\xF6\xDF"
+                                           "e\tna\xC3\xAFve\n1\t2\n");
         ScriptedUserInterface ui;
         MemorySettingsStore settings;
         Workspace ws(ui, settings);
         DataWindow window(ws);
         QVERIFY(window.OpenFile(QString::fromStdString(file)));
         QAbstractItemModel* model = window.Grid()->model();
-        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString::fromLatin1("Gr\xF6\xDF" "e"));
-        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QString::fromUtf8("na\xC3\xAFve"));
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString::fromLatin1("Gr\xF6\xDF"
+                                                                                      "e"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(),
+                 QString::fromUtf8("na\xC3\xAFve"));
     }
 
     void aMillionRowsNeedNoPerRowWork() {
@@ -65,7 +69,8 @@ private slots:
         QCOMPARE(grid->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
         grid->scrollToBottom();
         QCoreApplication::processEvents();
-        QCOMPARE(grid->model()->data(grid->model()->index(999999, 1)).toString(), QStringLiteral("last"));
+        QCOMPARE(grid->model()->data(grid->model()->index(999999, 1)).toString(),
+                 QStringLiteral("last"));
     }
 };
 

@@ -14,11 +14,13 @@ using ::testing::HasSubstr;
 std::string Cli() { return Quote(VOSTREL_CLI); }
 
 TEST(CliInfo, DescribesTheExample) {
-    CommandResult r = RunCommand(Cli() + " info " + Quote(VOSTREL_EXAMPLES_DIR "/fill_weights.dat"));
+    CommandResult r =
+        RunCommand(Cli() + " info " + Quote(VOSTREL_EXAMPLES_DIR "/fill_weights.dat"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_THAT(r.out, HasSubstr("Rows:\t300\n"));
     EXPECT_THAT(r.out, HasSubstr("Columns:\t8\n"));
-    EXPECT_THAT(r.out, HasSubstr("Column\tName\tTitle\tUSL\tTarget\tLSL\tType\tLow\tHigh\tLevels\n"));
+    EXPECT_THAT(r.out,
+                HasSubstr("Column\tName\tTitle\tUSL\tTarget\tLSL\tType\tLow\tHigh\tLevels\n"));
     EXPECT_THAT(r.out, HasSubstr("2\tShift\tShift\t\t\t\ttext\t\t\t2\n"));
     EXPECT_THAT(r.out, HasSubstr("4\tW1\tJar 1 (g)\t508\t501\t495\tnumeric\t"));
     EXPECT_TRUE(r.err.empty()) << r.err;

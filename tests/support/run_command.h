@@ -25,7 +25,8 @@ inline CommandResult RunCommand(const std::string& commandLine) {
     if (pipe == nullptr) return result;
     std::array<char, 65536> buffer{};
     std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), got);
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+        result.out.append(buffer.data(), got);
     const int status = ::pclose(pipe);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.err = TempDir::Read(errFile);

@@ -10,7 +10,7 @@
 namespace vostrel::testing {
 
 class ScriptedUserInterface : public UserInterface {
-public:
+  public:
     void ErrorBox(const std::string& text) override { errors.push_back(text); }
     void Warning(const std::string& text) override { warnings.push_back(text); }
     Answer Confirm(const std::string& text, bool withCancel) override {

@@ -14,7 +14,8 @@ inline void FillTable(Workspace& ws, const std::vector<std::string>& names,
     ws.table.Clear();
     ws.table.SetMaxCol(static_cast<int>(names.size()));
     ws.table.SetCaseRows(static_cast<int>(rows.size()));
-    for (std::size_t c = 0; c < names.size(); ++c) ws.table.SetColumnName(static_cast<int>(c) + 1, names[c]);
+    for (std::size_t c = 0; c < names.size(); ++c)
+        ws.table.SetColumnName(static_cast<int>(c) + 1, names[c]);
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (std::size_t c = 0; c < rows[r].size(); ++c)
             ws.table.DataGrid.SetCell(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);

@@ -12,7 +12,7 @@
 namespace vostrel::testing {
 
 class TempDir {
-public:
+  public:
     // The name shows in the folder's name; a random part keeps parallel tests apart.
     explicit TempDir(const std::string& name = "test") {
         std::random_device rd;
@@ -54,7 +54,7 @@ public:
         return count;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -14,18 +14,19 @@ namespace vostrel::app {
 
 class DataTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     DataTableModel(const DataTable& table, const TDataList& data, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     // The table was replaced or reshaped.
     void Reload();
 
-private:
+  private:
     const DataTable& table_;
     const TDataList& data_;
 };

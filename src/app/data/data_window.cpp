@@ -81,7 +81,8 @@ void DataWindow::Refresh() {
                        ? QStringLiteral("Data")
                        : QStringLiteral("Data - ") + ToDisplayText(table.DataFilename) +
                              (table.Modified ? QStringLiteral("  (modified)") : QString()));
-    sizePanel_->setText(QStringLiteral("Cols = %1,  Rows = %2").arg(table.MaxCol()).arg(table.CaseRows()));
+    sizePanel_->setText(
+        QStringLiteral("Cols = %1,  Rows = %2").arg(table.MaxCol()).arg(table.CaseRows()));
 }
 
 }  // namespace vostrel::app

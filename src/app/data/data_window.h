@@ -18,7 +18,7 @@ class DataTableModel;
 
 class DataWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     DataWindow(Workspace& ws, QWidget* parent = nullptr);
 
     // Loads a data file; false when it was not loaded.
@@ -27,7 +27,7 @@ public:
     QTableView* Grid() const { return grid_; }
     DataTableModel* Model() const { return model_; }
 
-private:
+  private:
     void Open1Click();
     void FileClick();
     void Refresh();

@@ -9,14 +9,15 @@
 namespace vostrel::app {
 
 class QSettingsStore : public SettingsStore {
-public:
+  public:
     QSettingsStore();
 
     std::optional<std::string> ReadValue(const std::string& key, const std::string& name) override;
-    bool WriteValue(const std::string& key, const std::string& name, const std::string& value) override;
+    bool WriteValue(const std::string& key, const std::string& name,
+                    const std::string& value) override;
     bool Available() override;
 
-private:
+  private:
     QSettings settings_;
 };
 

@@ -13,7 +13,7 @@
 namespace vostrel::app {
 
 class QtUserInterface : public UserInterface {
-public:
+  public:
     explicit QtUserInterface(QWidget* parent = nullptr) : parent_(parent) {}
 
     void SetParent(QWidget* parent) { parent_ = parent; }
@@ -32,7 +32,7 @@ public:
     void BusyEnd() override;
     void ProcessPendingMessages() override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
     QPointer<QProgressDialog> progress_;
     std::function<bool()> saveAs_;

@@ -11,14 +11,22 @@ namespace vostrel {
 
 std::string RelationText(int sign) {
     switch (sign) {
-        case 2: return ">";
-        case 3: return ">=";
-        case 4: return "<";
-        case 5: return "<=";
-        case 6: return "<>";
-        case 7: return "in";
-        case 8: return "Not in";
-        default: return "=";
+        case 2:
+            return ">";
+        case 3:
+            return ">=";
+        case 4:
+            return "<";
+        case 5:
+            return "<=";
+        case 6:
+            return "<>";
+        case 7:
+            return "in";
+        case 8:
+            return "Not in";
+        default:
+            return "=";
     }
 }
 
@@ -30,12 +38,18 @@ std::string MissingRuleText(int sign, const std::string& signText, const std::st
 
 bool MeetsMissingRule(double x, int sign, double value) {
     switch (sign) {
-        case 1: return x == value;
-        case 2: return x > value;
-        case 3: return x >= value;
-        case 4: return x < value;
-        case 5: return x <= value;
-        default: return false;
+        case 1:
+            return x == value;
+        case 2:
+            return x > value;
+        case 3:
+            return x >= value;
+        case 4:
+            return x < value;
+        case 5:
+            return x <= value;
+        default:
+            return false;
     }
 }
 
@@ -78,15 +92,24 @@ std::string MissingRec::MissingText2() const { return MissingRuleText(Sign2, Sig
 
 bool ProcessIfCondition::Holds(double c) const {
     switch (Sign) {
-        case 1: return c == X;
-        case 2: return c > X;
-        case 3: return c >= X;
-        case 4: return c < X;
-        case 5: return c <= X;
-        case 6: return c != X;
-        case 7: return std::find(LA.begin(), LA.end(), c) != LA.end();
-        case 8: return std::find(LA.begin(), LA.end(), c) == LA.end();
-        default: return true;
+        case 1:
+            return c == X;
+        case 2:
+            return c > X;
+        case 3:
+            return c >= X;
+        case 4:
+            return c < X;
+        case 5:
+            return c <= X;
+        case 6:
+            return c != X;
+        case 7:
+            return std::find(LA.begin(), LA.end(), c) != LA.end();
+        case 8:
+            return std::find(LA.begin(), LA.end(), c) == LA.end();
+        default:
+            return true;
     }
 }
 
@@ -110,8 +133,8 @@ bool ProcessIfRec::Passes(double c1, double c2) const {
 
 bool CaseRules::DataValid(double x) const {
     if (x == MissingValue) return false;
-    if (Missing.Active &&
-        (MeetsMissingRule(x, Missing.Sign1, Missing.X1) || MeetsMissingRule(x, Missing.Sign2, Missing.X2)))
+    if (Missing.Active && (MeetsMissingRule(x, Missing.Sign1, Missing.X1) ||
+                           MeetsMissingRule(x, Missing.Sign2, Missing.X2)))
         return false;
     return true;
 }

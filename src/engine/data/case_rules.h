@@ -29,13 +29,13 @@ struct MissingRec {
 };
 
 struct ProcessIfCondition {
-    double X = 0;              // comparison value
-    std::string Xstr = "0";    // name of the tested variable
-    std::string XV = "0";      // the value as typed, or "[" + list entries joined by "," + "]"
-    int Sign = 0;              // 0 "All", 1..8
+    double X = 0;            // comparison value
+    std::string Xstr = "0";  // name of the tested variable
+    std::string XV = "0";    // the value as typed, or "[" + list entries joined by "," + "]"
+    int Sign = 0;            // 0 "All", 1..8
     std::string Signtext = "=";
-    int PiIndex = 0;           // tested column; 0 none
-    std::vector<double> LA;    // the values of an "in" / "Not in" list
+    int PiIndex = 0;               // tested column; 0 none
+    std::vector<double> LA;        // the values of an "in" / "Not in" list
     std::vector<std::string> SLA;  // their texts
 
     // The condition takes part when it has a relation and a variable.

@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "engine/helpers/atomic_file.h"
 #include "engine/data/line_reader.h"
 #include "engine/data/table_commands.h"
 #include "engine/data/text_rules.h"
+#include "engine/helpers/atomic_file.h"
 #include "engine/workspace.h"
 
 namespace vostrel {
@@ -49,8 +49,9 @@ bool IsNameLine(std::string_view line, HeaderFields& names) {
 
 // Reads the lines of an open file into the (new, empty) table.
 class DataFileReader {
-public:
-    DataFileReader(Workspace& ws, std::uintmax_t fileSize) : ws_(ws), table_(ws.table), fileSize_(fileSize) {}
+  public:
+    DataFileReader(Workspace& ws, std::uintmax_t fileSize)
+        : ws_(ws), table_(ws.table), fileSize_(fileSize) {}
 
     void Read(std::FILE* file) {
         LineReader reader(file);
@@ -69,10 +70,13 @@ public:
     int Cases() const { return cases_; }
     bool ColumnsDropped() const { return dropped_; }
 
-private:
+  private:
     void ReportProgress(std::uintmax_t lineBytes) {
         bytesRead_ += lineBytes;
-        const int percent = fileSize_ == 0 ? 100 : static_cast<int>(std::min<std::uintmax_t>(bytesRead_ * 100 / fileSize_, 100));
+        const int percent =
+            fileSize_ == 0
+                ? 100
+                : static_cast<int>(std::min<std::uintmax_t>(bytesRead_ * 100 / fileSize_, 100));
         if (percent != lastPercent_) {
             lastPercent_ = percent;
             ws_.ui.Progress(percent);
@@ -97,7 +101,8 @@ private:
     void ReadDescriptionLine(std::string_view line, int row) {
         // The key, its colon and the one separator after it.
         const std::size_t colon = line.find(':');
-        std::string_view value = colon + 2 <= line.size() ? line.substr(colon + 2) : std::string_view();
+        std::string_view value =
+            colon + 2 <= line.size() ? line.substr(colon + 2) : std::string_view();
         HeaderFields fields = SplitHeaderLine(value, false, true);
         if (fields.truncated) dropped_ = true;
         EnsureColumns(static_cast<int>(fields.fields.size()));
@@ -145,7 +150,7 @@ private:
 
 // Ends the progress window however the load ends.
 class ProgressWindow {
-public:
+  public:
     ProgressWindow(UserInterface& ui, const std::string& caption) : ui_(ui) {
         ui_.ProgressStart(caption);
         ui_.Progress(0);
@@ -154,7 +159,7 @@ public:
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-private:
+  private:
     UserInterface& ui_;
 };
 

@@ -36,8 +36,8 @@ std::string DataFileText(const DataTable& table, bool varnames, bool description
 
 // The "Configure Save" dialog: each box is enabled, and ticked, when it applies.
 struct SaveOptions {
-    bool SelectionEnabled = false;    // the selection covers more than one cell
-    bool VarNamesEnabled = false;     // at least one name differs from its default
+    bool SelectionEnabled = false;     // the selection covers more than one cell
+    bool VarNamesEnabled = false;      // at least one name differs from its default
     bool DescriptionsEnabled = false;  // any title or limit cell holds text
 
     // The dialog is shown only when one of the boxes is enabled.

@@ -21,7 +21,8 @@ int RoundHalfEven(double x) {
     return static_cast<int>(r);
 }
 
-TDataList::TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules, UserInterface& ui)
+TDataList::TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules,
+                     UserInterface& ui)
     : table_(table), sample_(sample), rules_(rules), ui_(ui) {
     InitData();
 }
@@ -334,7 +335,8 @@ void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n) {
         if (runInfo.Cpower[static_cast<std::size_t>(i)] == std::numeric_limits<std::int64_t>::max())
             codesFit = false;
     std::int64_t allCodes = 0;
-    if (n >= 1 && __builtin_mul_overflow(runInfo.Cpower[1], std::int64_t{runInfo.MaxLevel[1]}, &allCodes))
+    if (n >= 1 &&
+        __builtin_mul_overflow(runInfo.Cpower[1], std::int64_t{runInfo.MaxLevel[1]}, &allCodes))
         codesFit = false;
     int runCount = 0;
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -342,7 +344,8 @@ void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n) {
         if (k == 0 || less(rows[k - 1], r)) {
             ++runCount;
             RunRows[static_cast<std::size_t>(runCount)] = r;
-            RunCodes[static_cast<std::size_t>(runCount)] = codesFit ? CalcLineRun(r, runInfo) : runCount;
+            RunCodes[static_cast<std::size_t>(runCount)] =
+                codesFit ? CalcLineRun(r, runInfo) : runCount;
         }
         RowRunCode[static_cast<std::size_t>(r)] = RunCodes[static_cast<std::size_t>(runCount)];
     }

@@ -31,12 +31,12 @@ using TColArrayOfInteger = TColArray<int>;
 int RoundHalfEven(double x);
 
 class TDataList {
-public:
+  public:
     TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules, UserInterface& ui);
 
-    TColArrayOfDouble ColumnHigh{};  // largest non-missing value (text columns: highest level)
-    TColArrayOfDouble ColumnLow{};   // smallest non-missing value
-    TColArrayOfBoolean Highlow{};    // the column has a value, so its range is valid
+    TColArrayOfDouble ColumnHigh{};   // largest non-missing value (text columns: highest level)
+    TColArrayOfDouble ColumnLow{};    // smallest non-missing value
+    TColArrayOfBoolean Highlow{};     // the column has a value, so its range is valid
     TColArrayOfBoolean IncludeCol{};  // the column is a measure of the current run
     TColArrayOfBoolean StringVar{};   // the column is a text variable
     double GrandHigh = 0;
@@ -53,9 +53,11 @@ public:
     // LevelFirstRow[column][level]: the row where a text level first occurs (text columns only).
     std::vector<std::vector<int>> LevelFirstRow;
     std::vector<std::uint8_t> RowModified;
-    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>> RowRunCode;  // 0: a group value missing
-    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>> RunCodes;    // 1..MaxRun after SetRunData
-    std::vector<int> RunRows;              // a row of each run
+    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>>
+        RowRunCode;  // 0: a group value missing
+    std::vector<std::int64_t, LargeArrayAllocator<std::int64_t>>
+        RunCodes;              // 1..MaxRun after SetRunData
+    std::vector<int> RunRows;  // a row of each run
 
     // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter.
     int SetColumn = 0;
@@ -122,7 +124,7 @@ public:
 
     const DataTable& Table() const { return table_; }
 
-private:
+  private:
     double DescNumber(int c, int descRow) const;
     double DeriveCell(int col, int row);
     void DeriveColumn(int col, int rows);

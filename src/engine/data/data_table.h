@@ -11,7 +11,13 @@
 namespace vostrel {
 
 // Rows of the description grid.
-enum DescRow { DescNameRow = 0, DescTitleRow = 1, DescUSLRow = 2, DescTargetRow = 3, DescLSLRow = 4 };
+enum DescRow {
+    DescNameRow = 0,
+    DescTitleRow = 1,
+    DescUSLRow = 2,
+    DescTargetRow = 3,
+    DescLSLRow = 4
+};
 
 // A block of data grid cells, inclusive; the selection of the grid.
 struct GridRect {
@@ -20,7 +26,7 @@ struct GridRect {
 };
 
 class DataTable {
-public:
+  public:
     DataTable();
 
     TextGrid DataGrid{2, 2, true};

@@ -28,7 +28,8 @@ int FirstIncluded(const TDataList& data) {
 }
 
 bool Included(const TDataList& data, int c) {
-    return c >= 1 && c <= data.MaxCol() + DerivedColumnCount && data.IncludeCol[static_cast<std::size_t>(c)];
+    return c >= 1 && c <= data.MaxCol() + DerivedColumnCount &&
+           data.IncludeCol[static_cast<std::size_t>(c)];
 }
 
 // The run list entry of unit u, or 0 when u is not a run.
@@ -61,7 +62,9 @@ void AddRowValues(Workspace& ws, const TRunInfo& run, int u, int j) {
         case 1:
             Add(ws, data.Value(u, j));
             break;
-        case 2: case 3: case 20:
+        case 2:
+        case 3:
+        case 20:
             Add(ws, data.Value(run.measure, j));
             break;
         case 5:
@@ -72,11 +75,14 @@ void AddRowValues(Workspace& ws, const TRunInfo& run, int u, int j) {
                     if (data.IncludeCol[static_cast<std::size_t>(k)]) Add(ws, data.Value(k, j));
             }
             break;
-        case 6: case 7:
+        case 6:
+        case 7:
             for (int k = 1; k <= maxCol; ++k)
                 if (data.IncludeCol[static_cast<std::size_t>(k)]) Add(ws, data.Value(k, j));
             break;
-        case 8: case 9: case 10:
+        case 8:
+        case 9:
+        case 10:
             Add(ws, data.Value(maxCol + 1, j));
             break;
         default:
@@ -101,7 +107,8 @@ void ForEachPooledValue(const TDataList& data, const TRunInfo& run, int code, in
 // --- the index of the rows of every unit ---------------------------------------------
 
 bool IndexMatches(const UnitRowIndex& index, const TDataList& data, const TRunInfo& run) {
-    return index.Valid && index.Layout == run.ColRefRun && index.Derivation == data.DerivationCount() &&
+    return index.Valid && index.Layout == run.ColRefRun &&
+           index.Derivation == data.DerivationCount() &&
            (!IsGroupLayout(run.ColRefRun) || index.Column == run.index);
 }
 
@@ -137,7 +144,8 @@ const UnitRowIndex* UnitIndex(Workspace& ws, const TRunInfo& run) {
     keyed.reserve(static_cast<std::size_t>(data.Ncount));
     if (IsGroupLayout(code)) {
         if (run.index < 1 || run.index > data.MaxCol()) return nullptr;
-        for (int j = 1; j <= data.Ncount; ++j) keyed.emplace_back(RoundHalfEven(data.Value(run.index, j)), j);
+        for (int j = 1; j <= data.Ncount; ++j)
+            keyed.emplace_back(RoundHalfEven(data.Value(run.index, j)), j);
     } else {
         const int runs = std::min(run.MaxRun, static_cast<int>(data.RunCodes.size()) - 1);
         const auto first = data.RunCodes.begin() + 1;
@@ -146,7 +154,8 @@ const UnitRowIndex* UnitIndex(Workspace& ws, const TRunInfo& run) {
             const std::int64_t runCode = data.RowRunCode[static_cast<std::size_t>(j)];
             if (runCode == 0) continue;
             const auto at = std::lower_bound(first, last, runCode);
-            if (at != last && *at == runCode) keyed.emplace_back(static_cast<int>(at - first) + 1, j);
+            if (at != last && *at == runCode)
+                keyed.emplace_back(static_cast<int>(at - first) + 1, j);
         }
     }
     BuildIndex(index, keyed);
@@ -251,7 +260,8 @@ void LoadAllToA_Array(Workspace& ws, TRunInfo& run) {
     data.MaxSizeA_Array((allColumns ? std::max(IncludedCount(data), 1) : 1) * data.Ncount);
     ExtractAndTransform(ws, !TakesRowMeans(code), [&] {
         for (int j = 1; j <= data.Ncount; ++j)
-            if (data.ProcessOK(j)) ForEachPooledValue(data, run, code, j, [&](double x) { Add(ws, x); });
+            if (data.ProcessOK(j))
+                ForEachPooledValue(data, run, code, j, [&](double x) { Add(ws, x); });
     });
     data.DescCol = code == 2 || code == 3 || code == 20 ? run.measure : FirstIncluded(data);
     run.CurrentName = "(All)";
@@ -387,11 +397,16 @@ void SetCurrentTitles(Workspace& ws, TRunInfo& run) {
                 run.CurrentTitle = data.ColumnTitleOrName(run.v);
             }
             break;
-        case 2: case 6: case 9:
+        case 2:
+        case 6:
+        case 9:
             run.CurrentName = data.GetLevelName(run.index, run.v);
             run.CurrentTitle = run.CurrentName;
             break;
-        case 3: case 7: case 10: case 20:
+        case 3:
+        case 7:
+        case 10:
+        case 20:
             run.CurrentName = data.GetRunName(run.v, run);
             run.CurrentTitle = run.CurrentName;
             break;

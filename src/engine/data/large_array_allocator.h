@@ -14,7 +14,7 @@ namespace vostrel {
 
 template <typename T>
 class LargeArrayAllocator {
-public:
+  public:
     using value_type = T;
 
     LargeArrayAllocator() = default;
@@ -38,12 +38,16 @@ public:
     }
 
     template <typename U>
-    bool operator==(const LargeArrayAllocator<U>&) const { return true; }
+    bool operator==(const LargeArrayAllocator<U>&) const {
+        return true;
+    }
 
-private:
+  private:
     static constexpr std::size_t kHugePage = std::size_t{2} << 20;
     static bool IsLarge(std::size_t bytes) { return bytes >= 2 * kHugePage; }
-    static std::size_t RoundUp(std::size_t bytes) { return (bytes + kHugePage - 1) / kHugePage * kHugePage; }
+    static std::size_t RoundUp(std::size_t bytes) {
+        return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    }
 };
 
 }  // namespace vostrel

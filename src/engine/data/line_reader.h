@@ -10,7 +10,7 @@
 namespace vostrel {
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::FILE* file) : file_(file) {}
 
     // The next line without its end, valid until the next call; false at the end of the
@@ -18,7 +18,7 @@ public:
     bool Next(std::string_view& line);
     bool Failed() const { return failed_; }
 
-private:
+  private:
     bool Fill();
 
     std::FILE* file_;

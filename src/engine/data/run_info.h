@@ -12,7 +12,7 @@
 namespace vostrel {
 
 class TRunInfo {
-public:
+  public:
     TRunInfo() = default;
 
     // Clears every number, flag, text and the three per-group arrays.

@@ -89,7 +89,8 @@ void TextGrid::SetRowCount(int rowCount) {
     if (rowCount < rowCount_) {
         // Drop the text of the removed rows so that growing again shows empty cells.
         const auto keepBlocks = static_cast<std::size_t>((rowCount + kBlockRows - 1) / kBlockRows);
-        const auto slotsInLast = static_cast<std::size_t>(rowCount - static_cast<int>(keepBlocks - 1) * kBlockRows);
+        const auto slotsInLast =
+            static_cast<std::size_t>(rowCount - static_cast<int>(keepBlocks - 1) * kBlockRows);
         for (Column& column : columns_) {
             if (column.blocks.size() > keepBlocks) column.blocks.resize(keepBlocks);
             if (column.blocks.size() == keepBlocks && keepBlocks > 0) {

@@ -16,7 +16,7 @@
 namespace vostrel {
 
 class TextGrid {
-public:
+  public:
     TextGrid(int colCount, int rowCount, bool numberedRows);
 
     int ColCount() const { return static_cast<int>(columns_.size()); }
@@ -44,7 +44,7 @@ public:
     // Bytes held by the cells' text and offsets (for the memory figures).
     std::size_t StoredBytes() const;
 
-private:
+  private:
     static constexpr int kBlockRows = 512;
 
     // Rows [first, first + ends.size()) of a block have text; rows after them are empty.

@@ -14,8 +14,15 @@ constexpr std::size_t kMaxFields = MaxColumns;
 
 bool IsNumericChar(char c) {
     switch (c) {
-        case '\t': case ' ': case '$': case '+': case ',': case '-': case '.':
-        case 'E': case 'e':
+        case '\t':
+        case ' ':
+        case '$':
+        case '+':
+        case ',':
+        case '-':
+        case '.':
+        case 'E':
+        case 'e':
             return true;
         default:
             return c >= '0' && c <= '9';
@@ -227,7 +234,8 @@ std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& u
         ++i;
     }
     // A trailing tab or comma stands once more outside a field.
-    if (!line.empty() && fields.size() < kMaxFields && (line.back() == '\t' || line.back() == ',')) {
+    if (!line.empty() && fields.size() < kMaxFields &&
+        (line.back() == '\t' || line.back() == ',')) {
         separatorOutsideField(line.back());
     }
     if (fields.size() > kMaxFields) fields.resize(kMaxFields);

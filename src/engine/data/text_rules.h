@@ -52,13 +52,13 @@ HeaderFields SplitHeaderLine(std::string_view line, bool defaultNames, bool tabO
 // Whether blank commas in a number list stand for missing values. The user is asked the
 // first time such a comma is met; every data file load asks again.
 class BlankCommasSetting {
-public:
+  public:
     void Rearm() { asked_ = false; }
     bool Asked() const { return asked_; }
     // Asks "Want blank Commas to indicate missing values?" when not asked yet.
     bool CommasAreMissing(UserInterface& ui);
 
-private:
+  private:
     bool asked_ = false;
     bool commasAreMissing_ = false;
 };

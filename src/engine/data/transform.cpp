@@ -112,19 +112,32 @@ std::string TransformKindName(int no) {
 
 std::string TransformText(const TransformRec& t) {
     switch (t.no) {
-        case 1: return LinearText(t);
-        case 2: return "(" + LinearText(t) + ")^" + t.Cstr;
-        case 3: return "(" + LinearText(t) + ")^(1/" + t.Cstr + ")";
-        case 4: return t.Bstr + "/(" + (t.astr == "1" ? std::string() : t.astr) + "X)^" + t.Cstr;
-        case 5: return "LN(" + LinearText(t) + ")";
-        case 6: return "EXP(" + LinearText(t) + ")";
-        case 7: return "ARCSIN(" + LinearText(t) + ")";
-        case 8: return "SIN(" + LinearText(t) + ")";
-        case 9: return "Uniform(" + t.astr + "," + t.Bstr + ")";
-        case 10: return "Normal(" + t.astr + "," + t.Bstr + ")";
-        case 11: return "Exponential(" + t.astr + "," + t.Bstr + ")";
-        case 12: return "Chi-Square(" + t.astr + "," + t.Bstr + "," + t.Cstr + ")";
-        default: return "None";
+        case 1:
+            return LinearText(t);
+        case 2:
+            return "(" + LinearText(t) + ")^" + t.Cstr;
+        case 3:
+            return "(" + LinearText(t) + ")^(1/" + t.Cstr + ")";
+        case 4:
+            return t.Bstr + "/(" + (t.astr == "1" ? std::string() : t.astr) + "X)^" + t.Cstr;
+        case 5:
+            return "LN(" + LinearText(t) + ")";
+        case 6:
+            return "EXP(" + LinearText(t) + ")";
+        case 7:
+            return "ARCSIN(" + LinearText(t) + ")";
+        case 8:
+            return "SIN(" + LinearText(t) + ")";
+        case 9:
+            return "Uniform(" + t.astr + "," + t.Bstr + ")";
+        case 10:
+            return "Normal(" + t.astr + "," + t.Bstr + ")";
+        case 11:
+            return "Exponential(" + t.astr + "," + t.Bstr + ")";
+        case 12:
+            return "Chi-Square(" + t.astr + "," + t.Bstr + "," + t.Cstr + ")";
+        default:
+            return "None";
     }
 }
 
@@ -139,7 +152,8 @@ double ApplyTransform(Workspace& ws, double x) {
     if (t.NORMFirst) value = NormalRandom(ws.random, 10, 1);
     Outcome outcome = Evaluate(t, value, ws.random);
     // A result a double cannot hold would print as garbage in every report.
-    if (!outcome.failure && !std::isfinite(static_cast<double>(outcome.y))) outcome = Fail("Overflow");
+    if (!outcome.failure && !std::isfinite(static_cast<double>(outcome.y)))
+        outcome = Fail("Overflow");
     if (outcome.failure) {
         t.Error = true;
         t.ErrorString = std::string("Error: ") + outcome.failure;
@@ -159,8 +173,8 @@ void ApplyTransformToArray(Workspace& ws, int n) {
 
 void TransformFailed(Workspace& ws) {
     TransformRec& t = ws.transform;
-    ws.ui.ErrorBox("Transform Error - Turning Off Transform!\nTransform: " + TransformText(t) + "\n" +
-                   t.ErrorString);
+    ws.ui.ErrorBox("Transform Error - Turning Off Transform!\nTransform: " + TransformText(t) +
+                   "\n" + t.ErrorString);
     t.no = 0;
 }
 
@@ -232,7 +246,8 @@ bool TransformColumns(Workspace& ws, const std::vector<int>& columns, bool addNe
             const double x = data.Value(column, row);
             if (!data.ProcessOK(row) || !data.DataValid(x)) {
                 // Modifying keeps what the rules left out: excluded rows are not lost.
-                if (!addNew) texts[static_cast<std::size_t>(row)] = table.DataGrid.Cell(column, row);
+                if (!addNew)
+                    texts[static_cast<std::size_t>(row)] = table.DataGrid.Cell(column, row);
                 continue;
             }
             const double y = ApplyTransform(ws, x);

@@ -27,7 +27,8 @@ std::string ResolveTarget(const std::string& path) {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path), target_(ResolveTarget(path)) {
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
+    : path_(path), target_(ResolveTarget(path)) {
     if (path.empty() || std::filesystem::path(target_).filename().empty()) {
         Fail(EISDIR);
         return;

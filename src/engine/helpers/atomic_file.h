@@ -12,7 +12,7 @@
 namespace vostrel {
 
 class AtomicFileWriter {
-public:
+  public:
     explicit AtomicFileWriter(const std::string& path);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
@@ -25,7 +25,7 @@ public:
     // Why the file could not be written; empty while nothing failed.
     const std::string& ErrorText() const { return error_; }
 
-private:
+  private:
     void Fail(int error);
     void Abandon();
 

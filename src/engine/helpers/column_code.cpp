@@ -11,7 +11,8 @@ std::string ColumnCode(int c) {
 
 int DecodeColumnCode(std::string_view item) {
     if (item.size() < 2) return 0;
-    return 25 * (static_cast<unsigned char>(item[0]) - 65) + (static_cast<unsigned char>(item[1]) - 65);
+    return 25 * (static_cast<unsigned char>(item[0]) - 65) +
+           (static_cast<unsigned char>(item[1]) - 65);
 }
 
 std::string ColumnItem(int c, std::string_view name) {

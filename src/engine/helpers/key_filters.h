@@ -10,7 +10,7 @@ namespace vostrel {
 
 struct EditBoxState {
     std::string text;
-    int selStart = 0;   // caret position, or start of the selection
+    int selStart = 0;  // caret position, or start of the selection
     int selLength = 0;
 };
 

@@ -13,7 +13,7 @@ class UserInterface;
 struct StatContext;
 
 class TMRUFiles {
-public:
+  public:
     static constexpr int kMaxFiles = 9;
 
     TMRUFiles(SettingsStore& store, StatContext& ctx);
@@ -41,7 +41,7 @@ public:
     // A clicked entry: the path when the file exists, else "File Not Found!" and nothing.
     static bool CheckExists(const std::string& path, UserInterface& ui);
 
-private:
+  private:
     SettingsStore& store_;
     StatContext& ctx_;
 };

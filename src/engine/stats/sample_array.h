@@ -18,7 +18,9 @@ struct SampleArray {
         if (Acount() < nA) A_Array.resize(static_cast<std::size_t>(nA) + 1, 0.0);
     }
     // Sets the capacity to exactly nA.
-    void CreateA_Array(int nA) { A_Array.assign(static_cast<std::size_t>(nA < 0 ? 0 : nA) + 1, 0.0); }
+    void CreateA_Array(int nA) {
+        A_Array.assign(static_cast<std::size_t>(nA < 0 ? 0 : nA) + 1, 0.0);
+    }
     void DisposeA_Array() {
         A_Array.assign(1, 0.0);
         SampleCount = 0;
@@ -28,7 +30,8 @@ struct SampleArray {
     void Clear() { SampleCount = 0; }
     void Append(double x) {
         ++SampleCount;
-        if (SampleCount > Acount()) A_Array.resize(static_cast<std::size_t>(SampleCount) * 2 + 1, 0.0);
+        if (SampleCount > Acount())
+            A_Array.resize(static_cast<std::size_t>(SampleCount) * 2 + 1, 0.0);
         A_Array[static_cast<std::size_t>(SampleCount)] = x;
     }
 

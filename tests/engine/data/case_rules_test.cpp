@@ -16,10 +16,14 @@ using vostrel::testing::FillTable;
 using vostrel::testing::ScriptedUserInterface;
 
 class CaseRulesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillTable(ws, {"Line", "Weight", "Set"},
-                  {{"1", "12", "2"}, {"2", "", "1"}, {"3", "99", "2"}, {"2", "8", ""}, {"1.0000001", "5", "1"}});
+                  {{"1", "12", "2"},
+                   {"2", "", "1"},
+                   {"3", "99", "2"},
+                   {"2", "8", ""},
+                   {"1.0000001", "5", "1"}});
     }
     std::vector<int> SelectedRows() {
         std::vector<int> rows;
@@ -141,7 +145,8 @@ TEST_F(CaseRulesTest, RuleDescriptionsListWhatIsActive) {
     EXPECT_THAT(s.Items, ElementsAre("Missing When: X = 99", "Process If: Line = 2 or",
                                      "Process If: Weight < 10", "Transform: LN(X -3)"));
     EXPECT_EQ(s.FileModStringLine,
-              "Missing When: X = 99  Process If: Line = 2 or  Process If: Weight < 10  Transform: LN(X -3)");
+              "Missing When: X = 99  Process If: Line = 2 or  Process If: Weight < 10  Transform: "
+              "LN(X -3)");
     EXPECT_EQ(s.FileModStringTab.substr(0, 23), "Missing When: X = 99\n\tP");
 }
 

@@ -18,7 +18,7 @@ using vostrel::testing::ScriptedUserInterface;
 using vostrel::testing::TempDir;
 
 class DataFileTest : public ::testing::Test {
-protected:
+  protected:
     LoadResult Load(std::string_view bytes) {
         return FileToDataGrid(ws, dir.Write("data.dat", bytes));
     }
@@ -105,7 +105,9 @@ TEST_F(DataFileTest, AnyLineEndReads) {
 TEST_F(DataFileTest, AByteOrderMarkIsNotPartOfTheFirstName) {
     Load("\xEF\xBB\xBFHeight\tWeight\n1\t2\n");
     EXPECT_THAT(Names(), ElementsAre("Height", "Weight"));
-    Load("\xEF\xBB\xBF" "1\t2\n");
+    Load(
+        "\xEF\xBB\xBF"
+        "1\t2\n");
     EXPECT_THAT(Row(1), ElementsAre("1", "2"));
     EXPECT_FALSE(ws.data.StringVar[1]);
 }

@@ -13,7 +13,7 @@ using ::testing::ElementsAre;
 using vostrel::testing::ScriptedUserInterface;
 
 class DataListTest : public ::testing::Test {
-protected:
+  protected:
     // Fills the table column by column: columns[c][r] is the cell of column c+1, row r+1.
     void Fill(const std::vector<std::vector<std::string>>& columns) {
         ws.table.SetMaxCol(static_cast<int>(columns.size()));
@@ -22,7 +22,8 @@ protected:
         ws.table.SetCaseRows(static_cast<int>(rows));
         for (std::size_t c = 0; c < columns.size(); ++c)
             for (std::size_t r = 0; r < columns[c].size(); ++r)
-                ws.table.DataGrid.SetCell(static_cast<int>(c) + 1, static_cast<int>(r) + 1, columns[c][r]);
+                ws.table.DataGrid.SetCell(static_cast<int>(c) + 1, static_cast<int>(r) + 1,
+                                          columns[c][r]);
         ws.data.UpdateData();
     }
     std::vector<double> Column(int c) {
@@ -39,7 +40,7 @@ protected:
 TEST_F(DataListTest, CellsDeriveToNumbersOrMissing) {
     Fill({{"1,234", "$12", ".", "..", ".5", "-.5", "", "3-4", "1e999", "7."}});
     EXPECT_THAT(Column(1), ElementsAre(1234, 12, MissingValue, MissingValue, 0.5, -0.5,
-                                        MissingValue, MissingValue, MissingValue, 7));
+                                       MissingValue, MissingValue, MissingValue, 7));
     EXPECT_FALSE(ws.data.StringVar[1]);
     EXPECT_TRUE(ws.data.Highlow[1]);
     EXPECT_EQ(ws.data.ColumnLow[1], -0.5);
@@ -107,8 +108,9 @@ TEST_F(DataListTest, RunsNumberPresentCombinationsInCodeOrder) {
     EXPECT_EQ(run.Cpower[2], 1);
     EXPECT_EQ(run.MinRun, 1);
     ASSERT_EQ(run.MaxRun, 4);  // (1,1) (1,2) (2,2) (3,1)
-    EXPECT_THAT(std::vector<std::int64_t>(ws.data.RunCodes.begin() + 1, ws.data.RunCodes.begin() + 5),
-                ElementsAre(1, 2, 4, 5));
+    EXPECT_THAT(
+        std::vector<std::int64_t>(ws.data.RunCodes.begin() + 1, ws.data.RunCodes.begin() + 5),
+        ElementsAre(1, 2, 4, 5));
     EXPECT_EQ(ws.data.RowRunCode[1], 5);
     EXPECT_EQ(ws.data.RowRunCode[5], 0);  // a missing group value: no run
     EXPECT_EQ(ws.data.CalcLineRun(3, run), 4);
@@ -169,7 +171,8 @@ TEST_F(DataListTest, OneRowTableHasItsOwnSetValue) {
 TEST_F(DataListTest, DerivedColumnsExistBeyondTheWidestTable) {
     std::vector<std::vector<std::string>> columns(MaxColumns, std::vector<std::string>{"1"});
     Fill(columns);
-    EXPECT_EQ(ws.data.CellValues.size(), static_cast<std::size_t>(MaxColumns + 1 + DerivedColumnCount));
+    EXPECT_EQ(ws.data.CellValues.size(),
+              static_cast<std::size_t>(MaxColumns + 1 + DerivedColumnCount));
     ws.data.Value(MaxColumns + 3, 1) = 2;  // the count column of the last possible data column
     ws.data.IncludeCol[MaxColumns + 3] = true;
     EXPECT_EQ(ws.data.Value(MaxColumns + 3, 1), 2);

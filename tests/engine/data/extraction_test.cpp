@@ -18,7 +18,7 @@ using vostrel::testing::ScriptedUserInterface;
 
 // Columns: A, B (measures), G (group 1, 2, 4), H (text group), R (a second group).
 class ExtractionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillTable(ws, {"A", "B", "G", "H", "R"},
                   {{"1", "10", "1", "x", "1"},
@@ -141,8 +141,11 @@ TEST_F(ExtractionTest, SampleItemLayoutsTakeEveryMeasureOfARow) {
     EXPECT_EQ(Walk(), (Units{{"1", {1, 10, 3, 30}}, {"2", {2, 5, 50}}, {"4", {40}}}));
     run.ColRefRun = 7;
     RunsOf({3, 5});
-    EXPECT_EQ(Walk(), (Units{{"1, 1", {1, 10}}, {"1, 2", {3, 30}}, {"2, 1", {5, 50}},
-                             {"2, 2", {2}}, {"4, 1", {40}}}));
+    EXPECT_EQ(Walk(), (Units{{"1, 1", {1, 10}},
+                             {"1, 2", {3, 30}},
+                             {"2, 1", {5, 50}},
+                             {"2, 2", {2}},
+                             {"4, 1", {40}}}));
 }
 
 TEST_F(ExtractionTest, RepeatedMeasureLayoutsTakeRowMeansUntransformed) {
@@ -217,7 +220,8 @@ TEST_F(ExtractionTest, ATransformFailingInsideAUnitIsReportedAndTheUnitTakenUntr
     DataToA_Array(ws, 1, run);
     EXPECT_THAT(Sample(ws), ElementsAre(1, 2, 3, 5, 6));
     ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(ui.errors[0], "Transform Error - Turning Off Transform!\nTransform: LN(X -2.5)\nError: X <= 0");
+    EXPECT_EQ(ui.errors[0],
+              "Transform Error - Turning Off Transform!\nTransform: LN(X -2.5)\nError: X <= 0");
     EXPECT_FALSE(ws.transform.On());
     // A transform that succeeds applies to every value.
     AcceptTransformDialog(ws.transform, 1, "2", "1", "1", false);
@@ -248,7 +252,9 @@ TEST(ExtractionIndex, GivesWhatThePlainScanGives) {
     std::mt19937 random(5);
     std::vector<std::vector<std::string>> rows;
     for (int r = 0; r < 3000; ++r) {
-        const auto pick = [&](int n) { return std::to_string(static_cast<int>(random() % static_cast<unsigned>(n))); };
+        const auto pick = [&](int n) {
+            return std::to_string(static_cast<int>(random() % static_cast<unsigned>(n)));
+        };
         rows.push_back({random() % 10 == 0 ? "" : pick(1000), pick(40), pick(3), pick(5), pick(2)});
     }
     FillTable(ws, {"X", "G", "H", "K", "S"}, rows);

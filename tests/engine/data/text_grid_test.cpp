@@ -30,7 +30,8 @@ TEST(TextGrid, AgreesWithAPlainModelUnderRandomEdits) {
     const int cols = 4;
     int rows = 1200;
     TextGrid grid(cols, rows, false);
-    std::vector<std::vector<std::string>> model(cols, std::vector<std::string>(static_cast<std::size_t>(rows)));
+    std::vector<std::vector<std::string>> model(
+        cols, std::vector<std::string>(static_cast<std::size_t>(rows)));
     auto text = [&]() {
         std::string s(random() % 12, 'a');
         for (char& c : s) c = static_cast<char>('a' + random() % 26);
@@ -63,7 +64,8 @@ TEST(TextGrid, AgreesWithAPlainModelUnderRandomEdits) {
     ASSERT_EQ(grid.RowCount(), rows);
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r)
-            ASSERT_EQ(grid.Cell(c, r), model[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
+            ASSERT_EQ(grid.Cell(c, r),
+                      model[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
                 << c << "," << r;
 }
 

@@ -18,7 +18,7 @@ using vostrel::testing::Sample;
 using vostrel::testing::ScriptedUserInterface;
 
 class TransformTest : public ::testing::Test {
-protected:
+  protected:
     void Set(int no, const std::string& a, const std::string& b, const std::string& c = "1") {
         AcceptTransformDialog(ws.transform, no, a, b, c, false);
     }
@@ -106,7 +106,8 @@ TEST_F(TransformTest, ArraysStopAtTheFirstFailureAndFailuresSwitchTheTransformOf
     EXPECT_THAT(Sample(ws), ElementsAre(0, 1, 0, 4));
     TransformFailed(ws);
     ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_EQ(ui.errors[0], "Transform Error - Turning Off Transform!\nTransform: LN(X)\nError: X <= 0");
+    EXPECT_EQ(ui.errors[0],
+              "Transform Error - Turning Off Transform!\nTransform: LN(X)\nError: X <= 0");
     EXPECT_FALSE(ws.transform.On());
 
     Set(5, "1", "0");
@@ -137,9 +138,10 @@ TEST_F(TransformTest, RandomKindsDrawFromTheProgramsGenerator) {
 TEST_F(TransformTest, DialogRules) {
     EXPECT_FALSE(TransformConstantsVisible(0));
     EXPECT_TRUE(TransformConstantsVisible(12));
-    EXPECT_THAT((std::vector<bool>{TransformCVisible(1), TransformCVisible(2), TransformCVisible(3),
-                                   TransformCVisible(4), TransformCVisible(5), TransformCVisible(12)}),
-                ElementsAre(false, true, true, true, false, true));
+    EXPECT_THAT(
+        (std::vector<bool>{TransformCVisible(1), TransformCVisible(2), TransformCVisible(3),
+                           TransformCVisible(4), TransformCVisible(5), TransformCVisible(12)}),
+        ElementsAre(false, true, true, true, false, true));
     EXPECT_TRUE(TransformOkEnabled(0, "", "", ""));
     EXPECT_TRUE(TransformOkEnabled(1, "2", "-.5", ""));
     EXPECT_FALSE(TransformOkEnabled(2, "2", "1", ""));
@@ -171,7 +173,8 @@ TEST_F(TransformTest, AddingAndModifyingColumns) {
     // A failing column is reported and left alone; the others are still done.
     Set(5, "1", "-20");
     ASSERT_TRUE(TransformColumns(ws, {1, 2}, true, false));
-    EXPECT_THAT(ui.errors, ElementsAre("Transform Failed for: Weight", "Transform Failed for: Line"));
+    EXPECT_THAT(ui.errors,
+                ElementsAre("Transform Failed for: Weight", "Transform Failed for: Line"));
     EXPECT_EQ(ws.table.MaxCol(), 3);
 }
 

@@ -23,7 +23,7 @@ TEST(ColumnCode, EncodesAndDecodesEveryColumn) {
 }
 
 class MRUFilesTest : public ::testing::Test {
-protected:
+  protected:
     MemorySettingsStore store;
     StatContext ctx;
 };
@@ -95,7 +95,8 @@ TEST(KeyFilters, SignedReal) {
     EXPECT_TRUE(SignedRealKeyFilter({"5", 0, 0}, '-').accept);
     EXPECT_TRUE(SignedRealKeyFilter({"5", 1, 0}, 'e').accept);
     EXPECT_FALSE(SignedRealKeyFilter({"5", 1, 0}, 'x').accept);
-    for (char control : {3, 8, 22, 24}) EXPECT_TRUE(SignedRealKeyFilter({"1.5", 3, 0}, control).accept);
+    for (char control : {3, 8, 22, 24})
+        EXPECT_TRUE(SignedRealKeyFilter({"1.5", 3, 0}, control).accept);
 }
 
 TEST(KeyFilters, UnsignedComboAndInteger) {
