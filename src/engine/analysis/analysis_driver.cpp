@@ -113,9 +113,8 @@ bool CheckSpecLimits(Workspace& ws) {
     const char* error = nullptr;
     if (s.HasUSL && s.HasLSL && !(s.USL > s.LSL))
         error = "USL <= LSL";
-    else if (s.HasTarget && s.HasLSL && s.Target < s.LSL)
-        error = "Target not in Spec. Range";
-    else if (s.HasUSL && s.HasTarget && s.Target > s.USL)
+    else if ((s.HasTarget && s.HasLSL && s.Target < s.LSL) ||
+             (s.HasUSL && s.HasTarget && s.Target > s.USL))
         error = "Target not in Spec. Range";
     if (error == nullptr) return true;
     ws.ui.Beep();

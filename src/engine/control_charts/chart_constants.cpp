@@ -195,7 +195,8 @@ long double ChartConstants::IntegratedD3(int n) {
         long double inner = 0.0L;
         for (int i = 0; i <= 2 * GridHalfSteps; ++i) {
             const std::size_t iu = static_cast<std::size_t>(i);
-            const std::size_t ix = static_cast<std::size_t>(i + j);
+            const int x = i + j;
+            const auto ix = static_cast<std::size_t>(x);
             inner +=
                 1.0L - cdfPow[ix] - upperPow[iu] + IntegerPower(cdfTable_[ix] - cdfTable_[iu], n);
         }

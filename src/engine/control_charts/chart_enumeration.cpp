@@ -102,8 +102,8 @@ std::string ChartRunName(const Workspace& ws, int run) {
 std::string CurrentChartName(const Workspace& ws) {
     const ChartState& chart = ws.chart;
     const TDataList& data = ws.data;
-    const std::string column = data.ColumnName(chart.CurrentColumn);
-    const std::string measures =
+    std::string column = data.ColumnName(chart.CurrentColumn);
+    std::string measures =
         data.ColumnName(chart.RunInfo.ColFirst) + ".." + data.ColumnName(chart.RunInfo.ColLast);
     switch (chart.Definition.LayoutType) {
         case 2:

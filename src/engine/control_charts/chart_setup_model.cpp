@@ -120,7 +120,7 @@ const std::vector<int>& ChartSetupModel::Selection(SetupList list) const {
     return SelectionOf(*this, list);
 }
 
-void ChartSetupModel::Select(SetupList list, std::vector<int> columns) {
+void ChartSetupModel::Select(SetupList list, const std::vector<int>& columns) {
     const std::vector<int>& items = ListRef(list);
     std::vector<int>& selection = SelectionRef(list);
     selection.clear();
@@ -302,7 +302,11 @@ void ChartSetupModel::RelabelLocationLists() {
         for (std::size_t i = 5; i <= 7 && i < locCalc_.Items.size(); ++i) {
             std::string& item = locCalc_.Items[i];
             const std::size_t of = item.find(" of ");
-            if (of != std::string::npos) item = item.substr(0, of + 4) + type + "s";
+            if (of != std::string::npos) {
+                item.resize(of + 4);
+                item += type;
+                item += "s";
+            }
         }
     }
     locCalc_.Select(dispCalc_.ItemIndex);

@@ -78,7 +78,7 @@ class ChartSetupModel {
     // --- Variable lists (column numbers in list order) ---
     const std::vector<int>& Items(SetupList list) const;
     const std::vector<int>& Selection(SetupList list) const;
-    void Select(SetupList list, std::vector<int> columns);
+    void Select(SetupList list, const std::vector<int>& columns);
     std::string ColumnName(int column) const;
     int ColumnCount() const { return static_cast<int>(names_.size()); }
 

@@ -277,7 +277,7 @@ class PointExtractor {
     // Layouts 3, 6, 10 and 13: one unit per whole number v from the rounded lowest to the
     // rounded highest sample value, holding the rows whose sample value rounds to v. The
     // rows are sorted by unit once; a stretch of empty units acts as one (a break).
-    void Samples(std::vector<int> rows) {
+    void Samples(const std::vector<int>& rows) {
         const int sampleColumn = ValidColumn(d_.SampleColumn);
         const auto sc = static_cast<std::size_t>(sampleColumn);
         if (column_ == 0 || sampleColumn == 0 || !data_.Highlow[sc]) return;
@@ -369,7 +369,8 @@ void ComputeChart(Workspace& ws) {
     for (int p = 1; p <= chart.PointCount; ++p) {
         if (chart.Points(Row::BreakAfter, p) == 1.0) ++chart.BreakCount;
     }
-    const auto positions = static_cast<std::size_t>(chart.PointCount + chart.BreakCount + 1);
+    const auto positions =
+        static_cast<std::size_t>(chart.PointCount) + static_cast<std::size_t>(chart.BreakCount) + 1;
     chart.LocPointText.resize(positions);
     chart.DispPointText.resize(positions);
 }

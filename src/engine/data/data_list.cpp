@@ -284,8 +284,8 @@ void TDataList::SetRunData(TRunInfo& runInfo) {
     if (n >= 1) runInfo.Cpower[static_cast<std::size_t>(n)] = 1;
     for (int i = n - 1; i >= 1; --i) {
         std::int64_t product = 0;
-        if (__builtin_mul_overflow(runInfo.Cpower[static_cast<std::size_t>(i + 1)],
-                                   std::int64_t{runInfo.MaxLevel[static_cast<std::size_t>(i + 1)]},
+        const auto next = static_cast<std::size_t>(i) + 1;
+        if (__builtin_mul_overflow(runInfo.Cpower[next], std::int64_t{runInfo.MaxLevel[next]},
                                    &product))
             product = std::numeric_limits<std::int64_t>::max();
         runInfo.Cpower[static_cast<std::size_t>(i)] = product;
