@@ -6,6 +6,7 @@
 #include "app/data/data_window.h"
 #include "app/shell/qsettings_store.h"
 #include "app/shell/qt_user_interface.h"
+#include "engine/control_charts/control_test_settings.h"
 #include "engine/workspace.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     vostrel::app::QtUserInterface ui;
     vostrel::app::QSettingsStore settings;
     vostrel::Workspace ws(ui, settings);
+    ws.report.UseUserLocale();  // reports use the user's separators and short date
+    vostrel::LoadTestDefaults(ws.settings, ws.chart.TestSettings);
 
     vostrel::app::DataWindow window(ws);
     ui.SetParent(&window);
