@@ -1,11 +1,11 @@
 // vostrel-cli info FILE: what the program reads from a data file.
 
-#include <charconv>
 #include <iostream>
 
 #include "cli/cli_user_interface.h"
 #include "cli/commands.h"
 #include "engine/data/data_file.h"
+#include "engine/helpers/text_helpers.h"
 #include "engine/workspace.h"
 
 namespace vostrel::cli {
@@ -18,13 +18,6 @@ void PrintInfoUsage(std::ostream& out) {
            "Prints the number of rows and columns of a data file and, for every column, its\n"
            "name, title, USL, Target and LSL (blank when absent), whether it holds numbers or\n"
            "text, its lowest and highest value and its number of text levels, tab-separated.\n";
-}
-
-// The shortest text that reads back as the same double.
-std::string ShortestText(double x) {
-    char buffer[64];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 std::string LimitText(double x) { return x == MissingValue ? std::string() : ShortestText(x); }

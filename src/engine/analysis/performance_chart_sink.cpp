@@ -1,18 +1,8 @@
 #include "engine/analysis/performance_chart_sink.h"
 
-#include <charconv>
+#include "engine/helpers/text_helpers.h"
 
 namespace vostrel {
-
-namespace {
-
-std::string ShortestText(double x) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("nan");
-}
-
-}  // namespace
 
 void RecordingChartSink::DisplayPPAVariance(double Measurement, double Process, double Target,
                                             double Stream, double Time, double XBar, double Std) {

@@ -1,11 +1,11 @@
 #include "engine/data/case_rules.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
 
 #include "engine/data/missing_value.h"
 #include "engine/data/text_rules.h"
+#include "engine/helpers/text_helpers.h"
 
 namespace vostrel {
 
@@ -53,14 +53,7 @@ bool MeetsMissingRule(double x, int sign, double value) {
     }
 }
 
-std::string JoinList(const std::vector<std::string>& texts) {
-    std::string joined;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0) joined += ",";
-        joined += texts[i];
-    }
-    return joined;
-}
+std::string JoinList(const std::vector<std::string>& texts) { return JoinStrings(texts, ","); }
 
 // The numbers of a stored list such as "[1,3]" or "1 3".
 std::vector<std::string_view> ListEntries(std::string_view text) {
@@ -76,13 +69,6 @@ std::vector<std::string_view> ListEntries(std::string_view text) {
         if (i > start) entries.push_back(text.substr(start, i - start));
     }
     return entries;
-}
-
-// A value given without its text shows as the shortest text that reads back the same.
-std::string FormatListValue(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
 }
 
 }  // namespace
@@ -169,7 +155,7 @@ void CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string&
         }
         condition.XV = "[" + JoinList(condition.SLA) + "]";
     } else {
-        condition.XV = valueText.empty() ? FormatListValue(value) : valueText;
+        condition.XV = valueText.empty() ? ShortestText(value) : valueText;
     }
     if (sign != 0) ProcessIf.Active = true;
 }

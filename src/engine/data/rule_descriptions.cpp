@@ -2,21 +2,9 @@
 
 #include "engine/data/case_rules.h"
 #include "engine/data/transform.h"
+#include "engine/helpers/text_helpers.h"
 
 namespace vostrel {
-
-namespace {
-
-std::string Join(const std::vector<std::string>& items, const std::string& separator) {
-    std::string joined;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) joined += separator;
-        joined += items[i];
-    }
-    return joined;
-}
-
-}  // namespace
 
 FileModStrings GetFileModString(const CaseRules& rules, const TransformRec& transform) {
     FileModStrings result;
@@ -35,9 +23,9 @@ FileModStrings GetFileModString(const CaseRules& rules, const TransformRec& tran
         if (!t2.empty()) items.push_back("Process If: " + t2);
     }
     if (transform.On()) items.push_back("Transform: " + TransformText(transform));
-    result.FileModString = Join(items, "\n");
-    result.FileModStringTab = Join(items, "\n\t");
-    result.FileModStringLine = Join(items, "  ");
+    result.FileModString = JoinStrings(items, "\n");
+    result.FileModStringTab = JoinStrings(items, "\n\t");
+    result.FileModStringLine = JoinStrings(items, "  ");
     return result;
 }
 
