@@ -1,0 +1,11 @@
+#include "app/program_windows.h"
+
+#include "app/shell/window_directory.h"
+
+namespace vostrel::app {
+
+void RegisterProgramWindows(Workspace& /*ws*/, WindowDirectory& /*windows*/) {
+    // Each part of the program adds the call that registers its windows.
+}
+
+}  // namespace vostrel::app
