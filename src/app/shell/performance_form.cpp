@@ -83,8 +83,12 @@ TPerformanceForm::TPerformanceForm(Workspace& ws, WindowDirectory& windows, QWid
     missingStatus_->setObjectName(QStringLiteral("Label_MissingStatus"));
     transformStatus_->setObjectName(QStringLiteral("Label_TransformStatus"));
     processIfStatus_->setObjectName(QStringLiteral("Label_ProcessIfStatus"));
-    for (QLabel* panel : {missingStatus_, transformStatus_, processIfStatus_})
+    for (QLabel* panel : {missingStatus_, transformStatus_, processIfStatus_}) {
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
         statusBar()->addWidget(panel);
+    }
 
     navigation_ = new WindowNavigation(this);
     userSetDialog_ = new TVarInputForm(ws_, this);
@@ -104,6 +108,8 @@ TPerformanceForm::TPerformanceForm(Workspace& ws, WindowDirectory& windows, QWid
 }
 
 TPerformanceForm::~TPerformanceForm() = default;
+
+TSpecsFound* TPerformanceForm::SpecsFoundWindow() const { return specsFound_.data(); }
 
 void TPerformanceForm::SetCommandLineArgument(const QString& argument) { commandLine_ = argument; }
 
@@ -144,33 +150,8 @@ void TPerformanceForm::ConnectCommands() {
     }
     connect(u.TextOutput1, &QAction::triggered, this, &TPerformanceForm::ShowTextOutput);
     connect(u.ToolButton_Output, &QToolButton::clicked, this, &TPerformanceForm::ShowTextOutput);
-    auto resize = [this] {
-        const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-        const FormScaleChange change = ToggleFormScale(
-            property("FormScale").isValid() ? property("FormScale").toDouble() : 1.0, width(),
-            height(), work.width(), work.height());
-        if (!change.changed) return;
-        setProperty("FormScale", change.scale);
-        QFont f = font();
-        f.setPointSizeF(QApplication::font().pointSizeF() * change.scale);
-        setFont(f);
-        const int iconSide = static_cast<int>(24 * change.scale + 0.5);
-        for (QToolButton* b : findChildren<QToolButton*>())
-            if (!b->icon().isNull()) b->setIconSize(QSize(iconSide, iconSide));
-        resize(static_cast<int>(width() * change.ratio + 0.5),
-               static_cast<int>(height() * change.ratio + 0.5));
-        move(work.center() - rect().center());
-        const bool large = change.scale > 1;
-        const QIcon icon(large ? QStringLiteral(":/shell/images/shrink.svg")
-                               : QStringLiteral(":/shell/images/enlarge.svg"));
-        const QString hint =
-            large ? QStringLiteral("Minimize Form Size") : QStringLiteral("Maximize Form Size");
-        ui_->ToolButton_Resize->setIcon(icon);
-        ui_->ToolButton_Resize->setToolTip(hint);
-        ui_->FormResize1->setIcon(icon);
-    };
-    connect(u.FormResize1, &QAction::triggered, this, resize);
-    connect(u.ToolButton_Resize, &QToolButton::clicked, this, resize);
+    connect(u.FormResize1, &QAction::triggered, this, &TPerformanceForm::FormResize1Click);
+    connect(u.ToolButton_Resize, &QToolButton::clicked, this, &TPerformanceForm::FormResize1Click);
     u.FormResize1->setIcon(u.ToolButton_Resize->icon());
 
     connect(u.ProcessIf1, &QAction::triggered, this, [this] {
@@ -432,6 +413,33 @@ void TPerformanceForm::OpenGraphWindow(ProgramWindow window, bool checkLimits) {
     if (!windows_.Has(window)) return;
     if (!PrepareGraphRun(ws_, checkLimits)) return;
     windows_.Open(window, this);
+}
+
+// Toggles between the designed size and the largest that fits the screen; the fonts and
+// the tool button pictures grow with the window.
+void TPerformanceForm::FormResize1Click() {
+    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    const FormScaleChange change =
+        ToggleFormScale(formScale_, width(), height(), work.width(), work.height());
+    if (!change.changed) return;
+    formScale_ = change.scale;
+    QFont f = font();
+    f.setPointSizeF(QApplication::font().pointSizeF() * change.scale);
+    setFont(f);
+    const int iconSide = static_cast<int>(24 * change.scale + 0.5);
+    for (QToolButton* b : findChildren<QToolButton*>())
+        if (!b->icon().isNull()) b->setIconSize(QSize(iconSide, iconSide));
+    resize(static_cast<int>(width() * change.ratio + 0.5),
+           static_cast<int>(height() * change.ratio + 0.5));
+    move(work.center() - rect().center());
+    const bool large = change.scale > 1;
+    const QIcon icon(large ? QStringLiteral(":/shell/images/shrink.svg")
+                           : QStringLiteral(":/shell/images/enlarge.svg"));
+    const QString hint =
+        large ? QStringLiteral("Minimize Form Size") : QStringLiteral("Maximize Form Size");
+    ui_->ToolButton_Resize->setIcon(icon);
+    ui_->ToolButton_Resize->setToolTip(hint);
+    ui_->FormResize1->setIcon(icon);
 }
 
 void TPerformanceForm::ShowTextOutput() {

@@ -49,7 +49,7 @@ class TPerformanceForm : public QMainWindow {
     void SetTextOutput(QWidget* output, std::function<void(QWidget* caller)> show);
 
     TVarInputForm* UserSetDialog() const { return userSetDialog_; }
-    TSpecsFound* SpecsFoundWindow() const { return specsFound_; }
+    TSpecsFound* SpecsFoundWindow() const;
 
   signals:
     // The user closed the main window and nothing stopped it: the program ends.
@@ -96,6 +96,7 @@ class TPerformanceForm : public QMainWindow {
     void OpenGraphWindow(ProgramWindow window, bool checkLimits);
     void ShowTextOutput();
     void ViewClick();
+    void FormResize1Click();
 
     // Options menu.
     void EnterVariances1Click();
@@ -138,6 +139,7 @@ class TPerformanceForm : public QMainWindow {
 
     QString commandLine_;
     bool activated_ = false;
+    double formScale_ = 1;
     int seenTableGeneration_ = -1;
     std::vector<std::string> seenColumns_;
 };

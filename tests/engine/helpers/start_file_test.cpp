@@ -54,8 +54,9 @@ TEST(OpenFileProblem, FoldersAndUnreadableFilesAreRefusedWithTheirOwnMessage) {
 
     const std::string locked = dir.Write("locked.dat", "1\n");
     std::filesystem::permissions(locked, std::filesystem::perms::none);
-    if (!std::ifstream(locked))  // root reads everything
+    if (!std::ifstream(locked)) {  // root reads everything
         EXPECT_NE(OpenFileProblem(locked).find("cannot be read"), std::string::npos);
+    }
     EXPECT_NE(OpenFileProblem("").find("File Not Found!"), std::string::npos);
 }
 
