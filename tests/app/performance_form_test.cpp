@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -21,12 +22,14 @@
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
+#include "app/report/output_window.h"
 #include "app/shell/performance_form.h"
 #include "app/shell/specs_found.h"
 #include "app/shell/var_input_form.h"
 #include "app/shell/window_directory.h"
 #include "engine/workspace.h"
 #include "support/modal.h"
+#include "support/run_command.h"
 #include "support/scripted_ui.h"
 #include "support/temp_dir.h"
 
@@ -41,6 +44,9 @@ using vostrel::app::TSpecsFound;
 using vostrel::app::TTransformForm;
 using vostrel::app::TVarInputForm;
 using vostrel::app::WindowDirectory;
+using vostrel::testing::CommandResult;
+using vostrel::testing::Quote;
+using vostrel::testing::RunCommand;
 using vostrel::testing::ScriptedUserInterface;
 using vostrel::testing::TempDir;
 using vostrel::testing::WhenModalShows;
@@ -113,9 +119,20 @@ class PerformanceFormTest : public QObject {
         QVERIFY(w.Find<QRadioButton>("RadioButton1")->isChecked());
         QVERIFY(w.ui.errors.empty());
 
+        // Action shows the report, the same as the command-line tool's.
+        w.ws.report.date.fixedText = "01/02/11";
         w.Click("Button_Action");
-        QVERIFY(w.ws.analysis.HaveResults);
-        QVERIFY(w.ws.report.output.LineCount() > 50);
+        QWidget* output = w.form.OutputWindow();
+        QVERIFY(output->isVisible());
+        QStringList shown;
+        for (const QString& line :
+             output->findChild<QTextEdit*>("RichEdit")->toPlainText().split('\n'))
+            if (line != QStringLiteral("-Page-")) shown << line;
+        const CommandResult cli = RunCommand("LC_ALL=C " VOSTREL_CLI " analyze --date 01/02/11 " +
+                                             Quote(kExampleConfig.toStdString()));
+        QCOMPARE(cli.status, 0);
+        QCOMPARE(shown.join('\n').trimmed(), QString::fromStdString(cli.out).trimmed());
+        QVERIFY(w.Enabled("ToolButton_Output"));
     }
 
     void lastOpensTheMostRecentFileInAnyCase() {

@@ -16,6 +16,8 @@
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
+#include "app/graphs/services/form_sizing.h"
+#include "app/report/output_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/display_text.h"
 #include "app/shell/shell_resources.h"
@@ -30,7 +32,6 @@
 #include "engine/data/transform.h"
 #include "engine/helpers/command_line.h"
 #include "engine/helpers/file_checks.h"
-#include "engine/helpers/form_scale.h"
 #include "engine/workspace.h"
 #include "ui_performance_form.h"
 
@@ -91,6 +92,8 @@ TPerformanceForm::TPerformanceForm(Workspace& ws, WindowDirectory& windows, QWid
     }
 
     navigation_ = new WindowNavigation(this);
+    // The long-lived windows, in the order the program creates them at start.
+    output_ = windows_.Keep(new TOutputForm(ws_));
     userSetDialog_ = new TVarInputForm(ws_, this);
 
     windowCommands_ = {
@@ -112,12 +115,6 @@ TPerformanceForm::~TPerformanceForm() = default;
 TSpecsFound* TPerformanceForm::SpecsFoundWindow() const { return specsFound_.data(); }
 
 void TPerformanceForm::SetCommandLineArgument(const QString& argument) { commandLine_ = argument; }
-
-void TPerformanceForm::SetTextOutput(QWidget* output, std::function<void(QWidget*)> show) {
-    output_ = output;
-    showOutput_ = std::move(show);
-    UpdateCommandButtons();
-}
 
 void TPerformanceForm::ConnectCommands() {
     Ui::TPerformanceForm& u = *ui_;
@@ -150,9 +147,10 @@ void TPerformanceForm::ConnectCommands() {
     }
     connect(u.TextOutput1, &QAction::triggered, this, &TPerformanceForm::ShowTextOutput);
     connect(u.ToolButton_Output, &QToolButton::clicked, this, &TPerformanceForm::ShowTextOutput);
-    connect(u.FormResize1, &QAction::triggered, this, &TPerformanceForm::FormResize1Click);
-    connect(u.ToolButton_Resize, &QToolButton::clicked, this, &TPerformanceForm::FormResize1Click);
+    // The tool button shows the menu item's picture and hint, which the size toggle sets.
     u.FormResize1->setIcon(u.ToolButton_Resize->icon());
+    u.ToolButton_Resize->setDefaultAction(u.FormResize1);
+    connect(u.FormResize1, &QAction::triggered, this, &TPerformanceForm::FormResize1Click);
 
     connect(u.ProcessIf1, &QAction::triggered, this, [this] {
         ExecProcessIfDialog(ws_, this);
@@ -415,36 +413,10 @@ void TPerformanceForm::OpenGraphWindow(ProgramWindow window, bool checkLimits) {
     windows_.Open(window, this);
 }
 
-// Toggles between the designed size and the largest that fits the screen; the fonts and
-// the tool button pictures grow with the window.
-void TPerformanceForm::FormResize1Click() {
-    const QRect work = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    const FormScaleChange change =
-        ToggleFormScale(formScale_, width(), height(), work.width(), work.height());
-    if (!change.changed) return;
-    formScale_ = change.scale;
-    QFont f = font();
-    f.setPointSizeF(QApplication::font().pointSizeF() * change.scale);
-    setFont(f);
-    const int iconSide = static_cast<int>(24 * change.scale + 0.5);
-    for (QToolButton* b : findChildren<QToolButton*>())
-        if (!b->icon().isNull()) b->setIconSize(QSize(iconSide, iconSide));
-    resize(static_cast<int>(width() * change.ratio + 0.5),
-           static_cast<int>(height() * change.ratio + 0.5));
-    move(work.center() - rect().center());
-    const bool large = change.scale > 1;
-    const QIcon icon(large ? QStringLiteral(":/shell/images/shrink.svg")
-                           : QStringLiteral(":/shell/images/enlarge.svg"));
-    const QString hint =
-        large ? QStringLiteral("Minimize Form Size") : QStringLiteral("Maximize Form Size");
-    ui_->ToolButton_Resize->setIcon(icon);
-    ui_->ToolButton_Resize->setToolTip(hint);
-    ui_->FormResize1->setIcon(icon);
-}
+// Toggles between the designed size and the largest that fits the screen.
+void TPerformanceForm::FormResize1Click() { ToggleFormSize(*this, ui_->FormResize1, formScale_); }
 
-void TPerformanceForm::ShowTextOutput() {
-    if (showOutput_) showOutput_(this);
-}
+void TPerformanceForm::ShowTextOutput() { output_->ShowOutput(this); }
 
 // The View menu's items follow their tool buttons.
 void TPerformanceForm::ViewClick() {
@@ -596,8 +568,8 @@ void TPerformanceForm::UpdateCommandButtons() {
         EnableCommand(command.action, command.button, windows_.Has(command.window), enabled,
                       command.hint);
     }
-    EnableCommand(u.TextOutput1, u.ToolButton_Output, static_cast<bool>(showOutput_),
-                  state.TextOutput, QStringLiteral("Display Text Output"));
+    EnableCommand(u.TextOutput1, u.ToolButton_Output, true, state.TextOutput,
+                  QStringLiteral("Display Text Output"));
 }
 
 void TPerformanceForm::UpdateCaption() { setWindowTitle(ToDisplayText(MainWindowCaption(ws_))); }

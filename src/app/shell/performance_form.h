@@ -27,6 +27,7 @@ class Workspace;
 
 namespace vostrel::app {
 
+class TOutputForm;
 class TSpecsFound;
 class TVarInputForm;
 class WindowNavigation;
@@ -45,10 +46,8 @@ class TPerformanceForm : public QMainWindow {
     // The Action: the report of every analysis set, then the text output.
     void CalcButtonClick();
 
-    // The window that shows the report; the Action shows it afterwards.
-    void SetTextOutput(QWidget* output, std::function<void(QWidget* caller)> show);
-
     TVarInputForm* UserSetDialog() const { return userSetDialog_; }
+    TOutputForm* OutputWindow() const { return output_; }
     TSpecsFound* SpecsFoundWindow() const;
 
   signals:
@@ -131,8 +130,7 @@ class TPerformanceForm : public QMainWindow {
     WindowNavigation* navigation_ = nullptr;
     TVarInputForm* userSetDialog_ = nullptr;
     QPointer<TSpecsFound> specsFound_;
-    QPointer<QWidget> output_;
-    std::function<void(QWidget*)> showOutput_;
+    TOutputForm* output_ = nullptr;  // kept by the window directory
     QLabel* missingStatus_ = nullptr;
     QLabel* transformStatus_ = nullptr;
     QLabel* processIfStatus_ = nullptr;

@@ -28,6 +28,7 @@
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
 #include "app/program_windows.h"
+#include "app/report/output_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/performance_form.h"
 #include "app/shell/var_input_form.h"
@@ -67,6 +68,7 @@ struct Shot {
 
 const std::vector<Shot> kShots = {
     {"main_window", [](Shots& s) { return static_cast<QWidget*>(&s.form); }},
+    {"output_window", [](Shots& s) { return static_cast<QWidget*>(s.form.OutputWindow()); }},
     {"user_set_dialog",
      [](Shots& s) {
          s.form.UserSetDialog()->show();

@@ -6,7 +6,6 @@
 
 #include "engine/helpers/command_line.h"
 #include "engine/helpers/file_checks.h"
-#include "engine/helpers/form_scale.h"
 #include "engine/helpers/window_order.h"
 #include "support/temp_dir.h"
 
@@ -82,19 +81,6 @@ TEST(NextFormIndex, WalksFromTheOldestWindowSkippingDialogsAndHiddenOnes) {
     // Fewer than three windows: nothing happens.
     EXPECT_EQ(NextFormIndex({shown, shown}, true), -1);
     EXPECT_EQ(NextFormIndex({dialog, dialog, hidden}, true), -1);
-}
-
-TEST(ToggleFormScale, EnlargesToTheWorkAreaAndBack) {
-    // 600 x 400 on a 1800 x 1000 work area: the height limits the enlargement.
-    FormScaleChange up = ToggleFormScale(1, 600, 400, 1800, 1000);
-    ASSERT_TRUE(up.changed);
-    EXPECT_DOUBLE_EQ(up.scale, 2.5);
-    FormScaleChange back = ToggleFormScale(up.scale, 1500, 1000, 1800, 1000);
-    EXPECT_TRUE(back.changed);
-    EXPECT_DOUBLE_EQ(back.scale, 1);
-    EXPECT_DOUBLE_EQ(back.ratio, 0.4);
-    // A window as wide as the work area is not enlarged.
-    EXPECT_FALSE(ToggleFormScale(1, 1800, 400, 1800, 1000).changed);
 }
 
 }  // namespace
