@@ -315,10 +315,17 @@ class PerformanceFormTest : public QObject {
             d->findChild<QRadioButton*>("TransformKind1")->click();  // LINEAR
             d->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("2"));
             d->findChild<QLineEdit*>("Edit2")->setText(QStringLiteral("3"));
+            // A transformed copy of W1, and the transform stays on.
+            d->findChild<QListWidget*>("CheckListBox")->item(3)->setCheckState(Qt::Checked);
+            d->findChild<QCheckBox*>("CheckBox_TurnOff")->setChecked(false);
+            d->findChild<QPushButton*>("AddButton")->click();
             d->findChild<QPushButton*>("OKBtn")->click();
         });
         w.Trigger("Transform1");
         QVERIFY(w.Memo().endsWith(QStringLiteral("\nTransform: 2X + 3")));
+        // The new column joins the data variables; the measures stay chosen.
+        QCOMPARE(w.Items("DataVarList"), QStringList({"Sample", "Shift", "f(W1)"}));
+        QCOMPARE(w.Items("ListBox_Measures").size(), 5);
         QCOMPARE(w.Find<QLabel>("Label_TransformStatus")->text(),
                  QStringLiteral("Transform: 2X + 3"));
 
