@@ -182,12 +182,19 @@ class ConfigReader {
                    Answer::Yes) {
             const std::string chosen = ws_.ui.RequestOpenFileName();
             if (chosen.empty())
-                ok_ = false;
+                DataFileSkipped(file);
             else
                 LoadData(chosen);
         } else {
-            ok_ = false;
+            DataFileSkipped(file);
         }
+    }
+
+    // Says why the lists stay empty, so that a moved data file is not taken for a bad file.
+    void DataFileSkipped(const std::string& file) {
+        ok_ = false;
+        ws_.ui.Warning("The data file of this configuration was not opened:\n\n" + file +
+                       "\n\nThe settings were read, but no variables were chosen.");
     }
 
     void LoadData(const std::string& file) {

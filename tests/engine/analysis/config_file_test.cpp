@@ -207,6 +207,8 @@ TEST_F(ConfigTest, AMissingDataFileCanBeSearchedFor) {
     EXPECT_EQ(ui.openRequests, 0);
     EXPECT_TRUE(s.Measures.Empty());
     EXPECT_EQ(s.Title, "kept");
+    ASSERT_EQ(ui.warnings.size(), 1u);
+    EXPECT_NE(ui.warnings[0].find("/nowhere/parts.dat"), std::string::npos);
 
     ui.answers = {Answer::Yes};
     EXPECT_FALSE(LoadConfig(ws, config));  // the dialog is cancelled
