@@ -4,12 +4,15 @@
 #include <QFileInfo>
 
 #include "app/data/data_window.h"
+#include "app/shell/program_options.h"
 #include "app/shell/qsettings_store.h"
 #include "app/shell/qt_user_interface.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/workspace.h"
 
 int main(int argc, char** argv) {
+    if (const int status = vostrel::app::AnswerProgramOptions(argc, argv); status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZQX Zudizuzo"));
     QApplication::setApplicationName(QStringLiteral("Vostrel"));
