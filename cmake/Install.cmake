@@ -33,7 +33,8 @@ endif()
 
 # Manual pages made from the programs' own --help and --version.
 find_program(HELP2MAN help2man)
-if(HELP2MAN)
+find_program(GZIP gzip)
+if(HELP2MAN AND GZIP)
   set(man_pages)
   foreach(program ${VOSTREL_PROGRAMS})
     if(program STREQUAL "vostrel")
@@ -43,15 +44,16 @@ if(HELP2MAN)
     endif()
     set(page ${PROJECT_BINARY_DIR}/man/${program}.1)
     add_custom_command(
-      OUTPUT ${page}
+      OUTPUT ${page}.gz
       COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
       COMMAND ${HELP2MAN} --no-info --no-discard-stderr --section=1 --name=${summary}
               --include=${PROJECT_SOURCE_DIR}/packaging/${program}.h2m
               --output=${page} $<TARGET_FILE:${program}>
+      COMMAND ${GZIP} -9 -n -f ${page}
       DEPENDS ${program} ${PROJECT_SOURCE_DIR}/packaging/${program}.h2m
       COMMENT "Writing the manual page of ${program}"
       VERBATIM)
-    list(APPEND man_pages ${page})
+    list(APPEND man_pages ${page}.gz)
   endforeach()
   add_custom_target(man_pages ALL DEPENDS ${man_pages})
   install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -60,7 +62,7 @@ else()
 endif()
 
 # cpack -G DEB: a Debian package whose dependencies are the Debian runtime packages of the
-# libraries the programs link (found by dpkg-shlibdeps), plus the Qt platform plugins.
+# libraries the programs link (found by dpkg-shlibdeps), plus the Qt plugins they load.
 set(CPACK_PACKAGE_NAME vostrel)
 set(CPACK_PACKAGE_VENDOR "ZQX Zudizuzo")
 set(CPACK_PACKAGE_VERSION ${VOSTREL_VERSION})
@@ -78,8 +80,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vostrel developers <vostrel@zudizuzo.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 if(VOSTREL_BUILD_APP)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  # Plugins are loaded, not linked: the platform plugins, and the SVG plugins for icons.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation")
 endif()
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.zudizuzo.example/vostrel/")
