@@ -134,6 +134,30 @@ class OutputWindowTest : public QObject {
         QVERIFY(f.ui.errors.empty());
     }
 
+    // What the window shows reads back as the report the analysis wrote: fonts, sizes,
+    // bold, underline, colours, tabs and page markers survive the trip through the widget.
+    void savingWithoutEditsWritesTheAnalysisReport() {
+        Fixture f;
+        ReportWriter& w = f.ws.report;
+        w.SetTitleFont(14);
+        w.AddReportLine("Variance Components");
+        w.SetBodyFont(9);
+        w.AddReportLine("\tTotal Variance About Target = 4.0000  100.00%");
+        w.SetFontBold();
+        w.AddReportLine("\tσ = 2.0000");
+        w.AddWarningLine("***** ERROR - Stream Variance greater than total *****");
+        w.AddPageMarker();
+        w.SetHeadingFont(12);
+        w.AddReportLine("Performance {C:\\fs20}");
+        f.form.ShowOutput(nullptr);
+
+        TempDir dir("output-window");
+        QVERIFY(f.form.SaveToFile(QString::fromStdString(dir.File("same.rtf"))));
+        QCOMPARE(TempDir::Read(dir.File("same.rtf")), ReportToRtf(w.output));
+        QVERIFY(f.form.SaveToFile(QString::fromStdString(dir.File("same.txt"))));
+        QCOMPARE(TempDir::Read(dir.File("same.txt")), ReportToPlainText(w.output));
+    }
+
     void failedSaveKeepsTheOldFileAndSaysSo() {
         Fixture f;
         testing::WriteSampleReport(f.ws.report);
