@@ -216,7 +216,10 @@ TEST(ReportWriter, RevisionCountsClearingAndRestylingButNotAppending) {
     EXPECT_NE(writer.output.Revision(), start);
     const std::uint64_t scaled = writer.output.Revision();
     writer.output.Clear();
-    EXPECT_NE(writer.output.Revision(), scaled);
+    EXPECT_GT(writer.output.Revision(), scaled);
+    const std::uint64_t cleared = writer.output.Revision();
+    writer.output.ReplaceContent(ReportDocument());
+    EXPECT_GT(writer.output.Revision(), cleared);
 
     // A window's own document is scaled, whichever document is the writer's target.
     other.Append("x", ReportStyle{});
