@@ -147,3 +147,4 @@ BENCHMARK(BM_ActionSingleMeasure)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ActionStreamVariable1000Codes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
+BENCHMARK_MAIN();

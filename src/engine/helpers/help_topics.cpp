@@ -6,11 +6,16 @@
 namespace vostrel {
 namespace {
 
-// Topic numbers of the windows. The data editor and the derived variables have no number
-// of their own elsewhere; 2000 and 2600 are ours.
+// Topic numbers of the windows and dialogs. The data editor, its save options, the rule and
+// transform dialogs and the derived variables have numbers of this program's own (2000 to
+// 2600).
 constexpr std::array kTopics{
     HelpTopic{1000, "getting-started.md", ""},
     HelpTopic{2000, "data-editor.md", ""},
+    HelpTopic{2200, "data-editor.md", "Saving the table"},
+    HelpTopic{2300, "data-editor.md", "Missing values and Process If"},
+    HelpTopic{2310, "data-editor.md", "Missing values and Process If"},
+    HelpTopic{2400, "data-editor.md", "Transform equations"},
     HelpTopic{2600, "data-editor.md", "Derived variables"},
     HelpTopic{3000, "main-window.md", ""},
     HelpTopic{3100, "main-window.md", "User-set standard deviations"},
