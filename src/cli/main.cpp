@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "engine/version.h"
 
 namespace {
 
@@ -16,7 +17,13 @@ void PrintUsage(std::ostream& out) {
            "                a data file and print its report\n"
            "  chart FILE    control charts: each chart's analysis report and point grid\n"
            "\n"
-           "vostrel-cli COMMAND --help describes the options of a command.\n";
+           "vostrel-cli COMMAND --help describes the options of a command.\n"
+           "vostrel-cli --version prints the version.\n";
+}
+
+int PrintVersion(std::ostream& out) {
+    out << "vostrel-cli (Vostrel) " << vostrel::kProgramVersion << "\n";
+    return 0;
 }
 
 }  // namespace
@@ -33,6 +40,7 @@ int main(int argc, char** argv) {
         PrintUsage(std::cout);
         return 0;
     }
+    if (command == "--version") return PrintVersion(std::cout);
     if (command == "info") return InfoCommand(args);
     if (command == "analyze") return AnalyzeCommand(args);
     if (command == "chart") return ChartCommand(args);
