@@ -216,9 +216,10 @@ TEST_F(CliChart, UsageErrors) {
     EXPECT_THAT(help.out, HasSubstr("--test-values LIST"));
 }
 
-TEST_F(CliChart, NoChartWithPoints) {
+TEST_F(CliChart, NoChartWithPointsIsAnError) {
+    // Scripts must notice that nothing was charted.
     CommandResult r = Chart("X\tY\n\t1\n\t2\n", "--measures X");
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
     EXPECT_THAT(r.err, HasSubstr("no chart has any points"));
 }
