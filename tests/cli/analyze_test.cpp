@@ -266,5 +266,30 @@ TEST(CliAnalyze, ProcessIfListsAndOrJoin) {
     EXPECT_THAT(r.out, Not(HasSubstr("Process Stream")));
 }
 
+TEST(CliAnalyze, LongSettingsSurviveTheirConfiguration) {
+    // 100 columns named Measurement_NNN and an "in" list of 100 values give configuration
+    // lines far longer than 255 characters.
+    TempDir dir("cli-long-config");
+    std::string names, row, measures, list;
+    for (int c = 1; c <= 100; ++c) {
+        const std::string sep = c > 1 ? "," : "";
+        names += (c > 1 ? "\t" : "") + std::string("Measurement_") + std::to_string(c);
+        row += (c > 1 ? "\t" : "") + std::to_string(c % 7);
+        measures += sep + "Measurement_" + std::to_string(c);
+        list += sep + std::to_string(c);
+    }
+    const std::string data = dir.Write("wide.dat", names + "\n" + row + "\n" + row + "\n");
+    const std::string vos = dir.File("wide.vos");
+    const CommandResult saved = Analyze(data, "--measures " + measures +
+                                                  " --process-if 'Measurement_1 in " + list +
+                                                  "' --date D --save-config " + Quote(vos));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_THAT(saved.out, HasSubstr("\tProcess If: Measurement_1 in [" + list + "]\n"));
+
+    const CommandResult again = Analyze(vos, "--date D");
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, saved.out);
+}
+
 }  // namespace
 }  // namespace vostrel::testing

@@ -62,7 +62,7 @@ std::vector<std::string_view> ListEntries(std::string_view text) {
     auto inNumber = [](char c) {
         return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
     };
-    while (i < text.size() && entries.size() < 512) {
+    while (i < text.size()) {
         while (i < text.size() && !inNumber(text[i])) ++i;
         const std::size_t start = i;
         while (i < text.size() && inNumber(text[i])) ++i;
@@ -248,7 +248,8 @@ std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& i
         condition.PiIndex = in.Column;
         condition.Xstr = in.Name;
         if (in.Sign == 7 || in.Sign == 8) {
-            for (const NumberField& field : ParseNumberList(in.ValueText, ui, blankCommas)) {
+            for (const NumberField& field :
+                 ParseNumberList(in.ValueText, ui, blankCommas, NoFieldLimit)) {
                 condition.LA.push_back(field.value);
                 condition.SLA.push_back(field.text);
             }

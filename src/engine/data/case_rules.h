@@ -101,8 +101,9 @@ struct ProcessIfDialogInput {
     ProcessIfDialogCondition Condition1, Condition2;
     int AndOr = 0;
 };
-// OK of the dialog: "in" / "Not in" lists are read with ParseNumberList (at most 512
-// entries); other values are converted, a value that does not convert compares as 0.
+// OK of the dialog: "in" / "Not in" lists are read with ParseNumberList (every entry, so
+// that a list of any length is kept); other values are converted, a value that does not
+// convert compares as 0.
 // Returns the status text the dialog shows.
 std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& input,
                                  UserInterface& ui, BlankCommasSetting& blankCommas);
