@@ -236,7 +236,9 @@ TEST(CliAnalyze, UsageErrorsExitWithTwo) {
           std::string("--measures A --process-if 'A > 10' --or"),
           std::string("--measures A,B --streams Part --mode streams"),
           std::string("--measures A --streams A"), std::string("--measures A --transform '13 1 0'"),
-          std::string("--measures A --user-stream x")}) {
+          std::string("--measures A --user-stream x"),
+          std::string("--measures A --process-if 'A in x,y'"),
+          std::string("--measures A --process-if 'A not in 1,x'")}) {
         const CommandResult r = Analyze(data, options);
         EXPECT_EQ(r.status, 2) << options << "\n" << r.err;
         EXPECT_THAT(r.err, HasSubstr("vostrel-cli analyze: ")) << options;

@@ -305,7 +305,9 @@ class ConfigReader {
             orJoin = !rest.empty() && Number(rest[0]) == 1;
         }
         const int slot = k == 1 ? 1 : (orJoin ? 3 : 2);
-        rules.SetProcessIfRule(slot, column, sign, ws_.table.ColumnName(column), number, valueText);
+        if (!rules.SetProcessIfRule(slot, column, sign, ws_.table.ColumnName(column), number,
+                                    valueText))
+            ClearProcessIf(k);
     }
 
     void ClearProcessIf(int k) {
