@@ -282,9 +282,9 @@ TEST(CliAnalyze, LongSettingsSurviveTheirConfiguration) {
     }
     const std::string data = dir.Write("wide.dat", names + "\n" + row + "\n" + row + "\n");
     const std::string vos = dir.File("wide.vos");
-    const CommandResult saved = Analyze(data, "--measures " + measures +
-                                                  " --process-if 'Measurement_1 in " + list +
-                                                  "' --date D --save-config " + Quote(vos));
+    const CommandResult saved =
+        Analyze(data, "--measures " + measures + " --process-if 'Measurement_1 in " + list +
+                          "' --date D --save-config " + Quote(vos));
     ASSERT_EQ(saved.status, 0) << saved.err;
     EXPECT_THAT(saved.out, HasSubstr("\tProcess If: Measurement_1 in [" + list + "]\n"));
 

@@ -178,8 +178,8 @@ bool IsNumberListText(std::string_view text) {
     return entry;
 }
 
-bool CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string& name,
-                                 double value, const std::string& valueText) {
+bool CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string& name, double value,
+                                 const std::string& valueText) {
     ProcessIfCondition& condition = k == 1 ? ProcessIf.Condition1 : ProcessIf.Condition2;
     if (k == 2) ProcessIf.AndOr = 0;
     if (k == 3) ProcessIf.AndOr = 1;

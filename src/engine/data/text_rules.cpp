@@ -234,8 +234,7 @@ std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& u
         ++i;
     }
     // A trailing tab or comma stands once more outside a field.
-    if (!line.empty() && fields.size() < maxFields &&
-        (line.back() == '\t' || line.back() == ',')) {
+    if (!line.empty() && fields.size() < maxFields && (line.back() == '\t' || line.back() == ',')) {
         separatorOutsideField(line.back());
     }
     if (fields.size() > maxFields) fields.resize(maxFields);

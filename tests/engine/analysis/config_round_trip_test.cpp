@@ -29,11 +29,13 @@ class RandomSettings {
     // A name that starts with a letter (so that the name line is recognised), holds
     // punctuation, colons, UTF-8 and inner spaces, and can be long.
     std::string Name(int length) {
-        static const std::vector<std::string> pieces = {
-            "a", "Z", "q", "7", "0", "_", "-", ".", ":", "(", ")", "#", "/", "\xC2\xB5", "\xC3\xA9"};
+        static const std::vector<std::string> pieces = {"a", "Z", "q", "7",        "0",
+                                                        "_", "-", ".", ":",        "(",
+                                                        ")", "#", "/", "\xC2\xB5", "\xC3\xA9"};
         std::string name(1, static_cast<char>('A' + Between(0, 25)));
         while (static_cast<int>(name.size()) < length) {
-            name += pieces[static_cast<std::size_t>(Between(0, static_cast<int>(pieces.size()) - 1))];
+            name +=
+                pieces[static_cast<std::size_t>(Between(0, static_cast<int>(pieces.size()) - 1))];
             if (Chance(0.05) && static_cast<int>(name.size()) + 2 < length) name += " x";
         }
         return name;
@@ -115,13 +117,14 @@ class ConfigRoundTrip : public AnalysisTest {
                                   random.List(1000));
         const int column2 = random.Between(1, columns);
         const int sign2 = random.Between(1, 8);
-        const std::string value2 = sign2 >= 7 ? random.List(random.Between(1, 50)) : random.Number();
+        const std::string value2 =
+            sign2 >= 7 ? random.List(random.Between(1, 50)) : random.Number();
         ws.rules.SetProcessIfRule(random.Between(2, 3), column2, sign2, names[column2 - 1],
                                   sign2 >= 7 ? 0 : std::stod(value2), value2);
         const std::string a = random.PositiveNumber(), b = random.Number(),
                           c = random.PositiveNumber();
-        SetTransform(ws.transform, random.Between(1, TransformKindCount - 1), a, b, c,
-                     std::stod(a), std::stod(b), std::stod(c));
+        SetTransform(ws.transform, random.Between(1, TransformKindCount - 1), a, b, c, std::stod(a),
+                     std::stod(b), std::stod(c));
     }
 
     TempDir dir{"config-round-trip"};
