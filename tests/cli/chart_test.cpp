@@ -216,6 +216,16 @@ TEST_F(CliChart, UsageErrors) {
     EXPECT_THAT(help.out, HasSubstr("--test-values LIST"));
 }
 
+TEST_F(CliChart, VarianceLimitsOfSubgroupsOfThree) {
+    // Pooled variance 1 with two degrees of freedom: the limits are chi-square quantiles
+    // over 2, the lower one -ln(1 - q) for q = NormalTail(3), not 0.
+    CommandResult r = Chart("X\n0\n1\n2\n5\n6\n7\n3\n4\n5\n1\n2\n3\n",
+                            "--measures X --sample-size 3 --dispersion 'Variance (s²)' "
+                            "--decimals 6");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\t1.000000\t0.001351\t1.000000\t6.607675\t\t1.000000\n"));
+}
+
 TEST_F(CliChart, NoChartWithPointsIsAnError) {
     // Scripts must notice that nothing was charted.
     CommandResult r = Chart("X\tY\n\t1\n\t2\n", "--measures X");
