@@ -268,6 +268,15 @@ TEST(CliAnalyze, ProcessIfListsAndOrJoin) {
     EXPECT_THAT(r.out, Not(HasSubstr("Process Stream")));
 }
 
+TEST(CliAnalyze, LargeStreamCodesAreAnalysed) {
+    TempDir dir("cli-large-codes");
+    const std::string data = dir.Write("lots.dat", "G\tX\n1\t5\n3000000000\t6\n");
+    const CommandResult r = RunCommand("LC_ALL=C timeout 60 " + Quote(VOSTREL_CLI) + " analyze " +
+                                       Quote(data) + " --measures X --streams G");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\n3000000000  1  6.0000"));
+}
+
 TEST(CliAnalyze, LongSettingsSurviveTheirConfiguration) {
     // 100 columns named Measurement_NNN and an "in" list of 100 values give configuration
     // lines far longer than 255 characters.

@@ -1,6 +1,7 @@
 #include "engine/control_charts/compute_chart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
@@ -281,27 +282,28 @@ class PointExtractor {
         const int sampleColumn = ValidColumn(d_.SampleColumn);
         const auto sc = static_cast<std::size_t>(sampleColumn);
         if (column_ == 0 || sampleColumn == 0 || !data_.Highlow[sc]) return;
-        const int low = RoundHalfEven(data_.ColumnLow[sc]);
-        const int high = RoundHalfEven(data_.ColumnHigh[sc]);
-        std::vector<std::pair<int, int>> units;  // (v, row)
+        // Rounded as doubles: sample numbers beyond 32 bits (serial numbers) stay apart.
+        const double low = std::nearbyint(data_.ColumnLow[sc]);
+        const double high = std::nearbyint(data_.ColumnHigh[sc]);
+        std::vector<std::pair<double, int>> units;  // (v, row)
         units.reserve(rows.size());
         for (int row : rows) {
             const double value = data_.Value(sampleColumn, row);
             if (value == MissingValue) continue;
-            const int v = RoundHalfEven(value);
+            const double v = std::nearbyint(value);
             if (v >= low && v <= high) units.emplace_back(v, row);
         }
         std::stable_sort(units.begin(), units.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        long long expected = low;  // the next unit in order
+        long double expected = low;  // the next unit in order
         std::size_t i = 0;
         while (i < units.size()) {
-            const int v = units[i].first;
+            const double v = units[i].first;
             if (v > expected) EndEmptyUnit();
             BeginSubgroup();
             for (; i < units.size() && units[i].first == v; ++i) AddValue(units[i].second);
             EndSubgroup(false);
-            expected = static_cast<long long>(v) + 1;
+            expected = static_cast<long double>(v) + 1;
         }
     }
     void EndEmptyUnit() {

@@ -303,6 +303,32 @@ TEST_F(DriverTest, StreamColumnsWidenForLongLabelsAndLargeNumbers) {
                   "         B  2      2.0000      1.5000      2.5000  1.0000  0.7071   1.0482\n"));
 }
 
+TEST_F(DriverTest, StreamCodesBeyondTheRangeOfUnitNumbersAreStreams) {
+    // Lot numbers of 2,147,483,647 and more made the stream walk overflow and loop.
+    Table({"G", "X"}, {{"1", "5"}, {"3000000000", "6"}, {"-3000000000", "7"}, {"1", "6"}});
+    Measures({2});
+    Streams({1});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(),
+                HasSubstr("      Group  n    Mean     Low    High   Range     Std  Std(MMR)\n"
+                          "-3000000000  1  7.0000  7.0000  7.0000  0.0000  0.0000   0.0000\n"
+                          "          1  2  5.5000  5.0000  6.0000  1.0000  0.7071   1.0482\n"
+                          " 3000000000  1  6.0000  6.0000  6.0000  0.0000  0.0000   0.0000\n\n"));
+    EXPECT_EQ(ws.analysis.Results.MaxStreamMean, 7);
+    EXPECT_EQ(ws.analysis.Results.MinStreamMean, 5.5);
+}
+
+TEST_F(DriverTest, RunsOfLargeCodesStayApart) {
+    // Rounded to 32-bit unit numbers, 3e9 and 4e9 were one run.
+    Table({"Lot", "Head", "X"},
+          {{"3000000000", "1", "1"}, {"4000000000", "1", "2"}, {"3000000000", "1", "3"}});
+    Measures({3});
+    Streams({1, 2});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("3000000000, 1  2"));
+    EXPECT_THAT(Report(), HasSubstr("4000000000, 1  1"));
+}
+
 TEST_F(DriverTest, GraphsGetACopyOfThePreparedRun) {
     Table({"A", "B"}, {{"1", "2"}, {"3", "5"}});
     EXPECT_FALSE(PrepareGraphRun(ws, false));

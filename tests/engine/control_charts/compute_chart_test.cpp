@@ -199,6 +199,20 @@ TEST_F(ChartPointsTest, SubgroupsBySampleVariable) {
     EXPECT_TRUE(ws_.chart.PointList.empty());
 }
 
+TEST_F(ChartPointsTest, LargeSampleNumbersAreSubgroupsOfTheirOwn) {
+    // Serial numbers beyond 32 bits: 3e9 and 4e9 were one subgroup, -3e9 joined them too.
+    Table({"X", "S"}, {{"1", "3000000000"},
+                       {"2", "4000000000"},
+                       {"3", "3000000000"},
+                       {"4", "-3000000000"},
+                       {"5", "4000000000"}});
+    Measures({1});
+    SampleColumn(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::PointN), ElementsAre(1, 2, 2));
+    EXPECT_THAT(Values(Row::SubgroupMean), ElementsAre(4, 2, 3.5));
+}
+
 TEST_F(ChartPointsTest, TheTransformAppliesToEveryValue) {
     Table({"X"}, {{"1"}, {"2"}, {"4"}});
     SetTransform(ws_.transform, 1, "2", "1", "1", 2, 1, 1);  // 2X + 1
