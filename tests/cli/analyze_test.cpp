@@ -268,6 +268,24 @@ TEST(CliAnalyze, ProcessIfListsAndOrJoin) {
     EXPECT_THAT(r.out, Not(HasSubstr("Process Stream")));
 }
 
+TEST(CliAnalyze, SetsAreTheColumnsValuesOrLevels) {
+    TempDir dir("cli-sets");
+    const std::string fractional = dir.Write("s.dat", "S\tX\n1.5\t5\n2.5\t6\n1.5\t7\n2.5\t9\n");
+    CommandResult r = Analyze(fractional, "--measures X --sets S --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\nS=1.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nS=2.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t       n = 2\n\t    Mean = 6.0000\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t       n = 2\n\t    Mean = 7.5000\n"));
+
+    const std::string text = dir.Write("t.dat", "Shift\tX\nDay\t5\nNight\t6\n\t7\nDay\t9\n");
+    r = Analyze(text, "--measures X --sets Shift --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\nShift=(Missing)\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nShift=Day\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nShift=Night\n"));
+}
+
 TEST(CliAnalyze, LargeStreamCodesAreAnalysed) {
     TempDir dir("cli-large-codes");
     const std::string data = dir.Write("lots.dat", "G\tX\n1\t5\n3000000000\t6\n");

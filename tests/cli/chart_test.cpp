@@ -216,6 +216,22 @@ TEST_F(CliChart, UsageErrors) {
     EXPECT_THAT(help.out, HasSubstr("--test-values LIST"));
 }
 
+TEST_F(CliChart, SetsAreNamedByTheirValuesOrLevels) {
+    // The same sets as the analysis: 1.5 and 2.5 stay apart, a text column's levels by name.
+    CommandResult r = Chart(
+        "X\tS\tShift\n1\t1.5\tDay\n3\t2.5\tNight\n6\t1.5\tDay\n"
+        "10\t2.5\tNight\n",
+        "--measures X --sets S");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set 1.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set 2.5\n"));
+
+    r = Chart("X\tShift\n1\tDay\n3\tNight\n6\tDay\n10\tNight\n", "--measures X --sets Shift");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set Day\n"));
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set Night\n"));
+}
+
 TEST_F(CliChart, VarianceLimitsOfSubgroupsOfThree) {
     // Pooled variance 1 with two degrees of freedom: the limits are chi-square quantiles
     // over 2, the lower one -ln(1 - q) for q = NormalTail(3), not 0.

@@ -82,8 +82,11 @@ class ChartReport {
     std::string Right(int width, int decimals, long double x) const {
         return FormatRight(w_.numberLocale, width, decimals, x);
     }
-    std::string SetSuffix(int set) const {
-        return severalSets_ ? " - Set " + std::to_string(set) : std::string();
+    std::string SetSuffix(double set) const {
+        if (!severalSets_) return std::string();
+        const auto name = source_.SetNames.find(set);
+        return " - Set " + (name != source_.SetNames.end() ? name->second
+                                                           : FormatGeneral(w_.numberLocale, set));
     }
 
     void SectionTitle(const std::string& text) {
@@ -181,7 +184,7 @@ class ChartReport {
         w_.AddBlankLine();
     }
 
-    void ControlAnalysis(int set, const std::vector<int>& points) {
+    void ControlAnalysis(double set, const std::vector<int>& points) {
         w_.AddBlankLine();
         SectionTitle("Control Analysis" + SetSuffix(set));
         Body();
@@ -190,7 +193,7 @@ class ChartReport {
         ChartAnalysis(DispersionChart, d_.DispChartType, d_.DispLimitCalc, points);
     }
 
-    void Correlation(int set, const std::vector<int>& points) {
+    void Correlation(double set, const std::vector<int>& points) {
         w_.AddBlankLine();
         SectionTitle(TypeName(d_.LocChartType) + "/" + TypeName(d_.DispChartType) + " Correlation" +
                      SetSuffix(set));
@@ -209,7 +212,7 @@ class ChartReport {
         }
     }
 
-    void Anova(int set, const std::vector<int>& points) {
+    void Anova(double set, const std::vector<int>& points) {
         const AnovaResult a = SubgroupAnova(stat_, chart_.Points, points);
         w_.AddBlankLine();
         SectionTitle("Oneway ANOVA" + SetSuffix(set));
@@ -261,7 +264,7 @@ class ChartReport {
     StatContext& stat_;
     const ChartReportSource& source_;
     int decimals_;
-    std::map<int, std::vector<int>> sets_;
+    SetPoints sets_;
     bool severalSets_;
 };
 

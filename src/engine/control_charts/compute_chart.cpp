@@ -131,13 +131,13 @@ class PointExtractor {
     double SetOf(int row) {
         if (setColumn_ == 0) return 0.0;
         const double value = data_.Value(setColumn_, row);
-        // A row without a set value belongs to no set: its point gets no limits.
+        // A row without a set value belongs to no set: its point gets no limits. Sets are
+        // the values themselves, as in the analysis, so 1.5 and 2.5 are two sets.
         if (value == MissingValue) return MissingValue;
-        const int set = RoundHalfEven(value);
-        if (!setSeen_ || set < chart_.SetMin) chart_.SetMin = set;
-        if (!setSeen_ || set > chart_.SetMax) chart_.SetMax = set;
+        if (!setSeen_ || value < chart_.SetMin) chart_.SetMin = value;
+        if (!setSeen_ || value > chart_.SetMax) chart_.SetMax = value;
         setSeen_ = true;
-        return set;
+        return value;
     }
 
     void AddToPointList(const std::string& text) {

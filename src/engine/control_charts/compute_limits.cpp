@@ -371,7 +371,7 @@ void ComputeLimits(ChartState& chart, StatContext& stat, SampleArray& work) {
     // With both calculations "None" or both user defined nothing is computed per set.
     const bool perSet = !(d.LocLimitCalc == CalcNone && d.DispLimitCalc == CalcNone) &&
                         !(d.LocLimitCalc == CalcUserDefined && d.DispLimitCalc == CalcUserDefined);
-    const std::map<int, std::vector<int>> sets = PointsBySet(chart);
+    const SetPoints sets = PointsBySet(chart);
     std::size_t inSets = 0;
     for (const auto& [set, points] : sets) inSets += points.size();
 

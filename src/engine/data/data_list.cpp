@@ -236,8 +236,10 @@ void TDataList::UpdateData() {
 }
 
 bool TDataList::ProcessOK(int row) const {
+    // A set is one distinct value of the set column, compared exactly as the charts do:
+    // 1.5 and 2.5 are two sets, and a rounded row value would match neither.
     if (SetColumn > 0 && SetIndex > 0 && SetIndex < static_cast<int>(SetValues.size()) &&
-        RoundHalfEven(Value(SetColumn, row)) != SetValues[static_cast<std::size_t>(SetIndex)])
+        Value(SetColumn, row) != SetValues[static_cast<std::size_t>(SetIndex)])
         return false;
     const ProcessIfRec& p = rules_.ProcessIf;
     if (!p.Active) return true;

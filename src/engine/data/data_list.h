@@ -64,7 +64,8 @@ class TDataList {
         RunCodes;              // 1..MaxRun after SetRunData
     std::vector<int> RunRows;  // a row of each run
 
-    // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter.
+    // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter. A set is
+    // one distinct value of the set column (exactly; the missing-value marker is one too).
     int SetColumn = 0;
     std::vector<double> SetValues{0.0};  // 1-based
     int SetCount = 0;

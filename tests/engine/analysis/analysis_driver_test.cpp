@@ -238,20 +238,29 @@ TEST_F(DriverTest, ItemsOfASetCountOnlyItsRows) {
         HasSubstr("\t           Number of Groups = 3\n\t            Number of Items = 6\n"));
 }
 
-TEST_F(DriverTest, SetsThatSelectNoRowsReportNoValues) {
-    // The row test rounds the cell, so sets of fractional values select nothing.
-    Table({"Set", "Y"}, {{"1.2", "5"}, {"1.7", "6"}, {"", "7"}});
+TEST_F(DriverTest, EveryDistinctSetValueIsASet) {
+    // Fractional values are sets of their own (they selected no row when the rows were
+    // rounded and the set values not); blank cells form the first set.
+    Table({"Set", "Y"}, {{"1.5", "5"}, {"2.5", "6"}, {"", "7"}, {"1.5", "8"}});
     Limits(2, "10", "", "0");
     Measures({2});
     ws.analysis.Settings.ToggleSetColumn(0);
     ASSERT_EQ(Run(), ActionResult::Completed);
-    // Missing set values form the first set.
-    EXPECT_THAT(Report(), HasSubstr("Set=-2147483647\n"));
-    EXPECT_THAT(Report(), HasSubstr("Set=1.19999999999999996\n"));
-    EXPECT_EQ(Count("\tn = 1"), 2);  // the missing-value set: variable analysis and counts
-    EXPECT_EQ(Count("\tn = 0"), 4);
-    EXPECT_EQ(Count("\t(ppm undefined: n = 0)"), 2);
-    EXPECT_EQ(Count("\tPpk       = undefined (Std Dev = 0)"), 3);
+    EXPECT_THAT(Report(), HasSubstr("Set=(Missing)\n"));
+    EXPECT_THAT(Report(), HasSubstr("Set=1.5\n"));
+    EXPECT_THAT(Report(), HasSubstr("Set=2.5\n"));
+    EXPECT_EQ(Count("\t       n = 1"), 2);  // the blank set and set 2.5
+    EXPECT_EQ(Count("\t       n = 2"), 1);
+}
+
+TEST_F(DriverTest, TextSetColumnsAreHeadedByTheirLevels) {
+    Table({"Shift", "Y"}, {{"Day", "5"}, {"Night", "6"}, {"Day", "7"}, {"Night", "9"}});
+    Measures({2});
+    ws.analysis.Settings.ToggleSetColumn(0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("Shift=Day\n"));
+    EXPECT_THAT(Report(), HasSubstr("Shift=Night\n"));
+    EXPECT_THAT(Report(), Not(HasSubstr("Shift=1")));
 }
 
 TEST_F(DriverTest, SkewnessOfTwoValuesIsNotAvailable) {

@@ -85,8 +85,7 @@ TEST_F(ChartPointsTest, TheMainAnalysisCurrentSetDoesNotFilterTheChart) {
 }
 
 TEST_F(ChartPointsTest, MovingRangesStartAgainInEverySet) {
-    Table({"X", "S"},
-          {{"1", "1"}, {"3", "1"}, {"6", "1"}, {"10", "2"}, {"15", "2"}, {"21", "2.4"}});
+    Table({"X", "S"}, {{"1", "1"}, {"3", "1"}, {"6", "1"}, {"10", "2"}, {"15", "2"}, {"21", "2"}});
     Measures({1});
     Sets(2);
     ASSERT_TRUE(Action());
@@ -104,6 +103,19 @@ TEST_F(ChartPointsTest, MovingRangesStartAgainInEverySet) {
     EXPECT_THAT(Values(Row::DispStat), ElementsAre(M, M, 5, M, M, 11));
     EXPECT_THAT(Values(Row::SigmaFromRange),
                 Pointwise(NearlyEqual(), {M, M, 5 / 1.69257, M, M, 11 / 1.69257}));
+}
+
+TEST_F(ChartPointsTest, FractionalSetValuesAreSetsOfTheirOwn) {
+    // As in the analysis: 1.5 and 2.5 are two sets, not one set "2".
+    Table({"X", "S"}, {{"1", "1.5"}, {"3", "2.5"}, {"6", "1.5"}, {"10", "2.5"}});
+    Measures({1});
+    Sets(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::SetNumber), ElementsAre(1.5, 2.5, 1.5, 2.5));
+    EXPECT_EQ(ws_.chart.SetMin, 1.5);
+    EXPECT_EQ(ws_.chart.SetMax, 2.5);
+    EXPECT_NEAR(At(Row::LocCL, 1), 3.5, 1e-12);
+    EXPECT_NEAR(At(Row::LocCL, 2), 6.5, 1e-12);
 }
 
 TEST_F(ChartPointsTest, MeasuresInColumnsAndInRows) {
