@@ -232,6 +232,15 @@ TEST_F(CliChart, SetsAreNamedByTheirValuesOrLevels) {
     EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set Night\n"));
 }
 
+TEST_F(CliChart, NoDispersionEstimateMeansNoLimits) {
+    CommandResult r = Chart("X\n10\n12\n11\n", "--measures X --mr-span 4");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\tX Chart Analysis\n\n\tNo Control Limits - No Dispersion "
+                                 "Estimate Found!\n"));
+    EXPECT_THAT(r.out, Not(HasSubstr("Found: Points Outside Control Limits")));
+    EXPECT_THAT(r.out, HasSubstr("\n1\t10.0000\t\t11.0000\t\t\t"));
+}
+
 TEST_F(CliChart, VarianceLimitsOfSubgroupsOfThree) {
     // Pooled variance 1 with two degrees of freedom: the limits are chi-square quantiles
     // over 2, the lower one -ln(1 - q) for q = NormalTail(3), not 0.

@@ -6,6 +6,7 @@
 
 #include "engine/control_charts/chart_names.h"
 #include "engine/control_charts/chart_sets.h"
+#include "engine/control_charts/compute_limits.h"
 #include "engine/control_charts/subgroup_anova.h"
 #include "engine/data/data_list.h"
 #include "engine/report/number_format.h"
@@ -171,6 +172,8 @@ class ChartReport {
         w_.AddBlankLine();
         if (calc == CalcNone) {
             w_.AddReportLine("\tNo Control Tests Performed");
+        } else if (LimitsLackDispersion(chart_, chart, points)) {
+            w_.AddReportLine("\tNo Control Limits - No Dispersion Estimate Found!");
         } else {
             const TestSignalCounts counts = CountTestSignals(chart_.Codes, chart, points);
             if (!counts.AnyCode) w_.AddReportLine("\tControl Tests - OK");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/control_charts/chart_names.h"
+#include "engine/control_charts/chart_sets.h"
 #include "engine/control_charts/compute_limits.h"
 #include "engine/report/number_format.h"
 #include "engine/stats/sample_statistics.h"
@@ -365,6 +366,15 @@ void ComputeChart(Workspace& ws) {
     if (d.LocChartType != ChartNone) EvaluateControlTests(chart, LocationChart, false);
     if (d.DispChartType != ChartNone) {
         EvaluateControlTests(chart, DispersionChart, d.DispChartType == ChartMovingRange);
+    }
+    // A chart without limits for want of a dispersion estimate is not tested.
+    for (const auto& [set, points] : PointsBySet(chart)) {
+        for (int which : {LocationChart, DispersionChart}) {
+            if (!LimitsLackDispersion(chart, which, points)) continue;
+            std::vector<std::string>& codes = chart.Codes.Codes[static_cast<std::size_t>(which)];
+            for (int p : points)
+                if (p < static_cast<int>(codes.size())) codes[static_cast<std::size_t>(p)].clear();
+        }
     }
     chart.Points.StoreRowExtremes(chart.PointCount);
     chart.BreakCount = 0;

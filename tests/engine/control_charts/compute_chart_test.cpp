@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "chart_workspace.h"
+#include "engine/control_charts/compute_limits.h"
 #include "engine/data/transform.h"
 
 namespace vostrel::testing {
@@ -116,6 +117,41 @@ TEST_F(ChartPointsTest, FractionalSetValuesAreSetsOfTheirOwn) {
     EXPECT_EQ(ws_.chart.SetMax, 2.5);
     EXPECT_NEAR(At(Row::LocCL, 1), 3.5, 1e-12);
     EXPECT_NEAR(At(Row::LocCL, 2), 6.5, 1e-12);
+}
+
+TEST_F(ChartPointsTest, NoMovingRangeMeansNoLimitsAndNoTests) {
+    // Three points and a span of 4: no moving range, so no sigma. The limits used to
+    // collapse onto the centerline and flag the points beside it.
+    Table({"X"}, {{"10"}, {"12"}, {"11"}});
+    Measures({1});
+    setup_.SetMRSpan(4);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::LocCL), ElementsAre(11, 11, 11));
+    EXPECT_THAT(Values(Row::LocUCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::LocLCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::DispCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::SigmaEst), ElementsAre(M, M, M));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 2, 3}));
+    EXPECT_THAT(Codes(LocationChart), ElementsAre("", "", ""));
+
+    // Sets that alternate row by row: a moving range never spans two sets.
+    Table({"X", "S"}, {{"10", "1"}, {"12", "2"}, {"11", "1"}, {"30", "2"}, {"9", "1"}});
+    Measures({1});
+    Sets(2);
+    setup_.SetMRSpan(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::DispStat), ElementsAre(M, M, M, M, M));
+    EXPECT_THAT(Values(Row::LocUCL), ElementsAre(M, M, M, M, M));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 3, 5}));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, DispersionChart, {2, 4}));
+    EXPECT_THAT(Codes(LocationChart), ElementsAre("", "", "", "", ""));
+
+    // With moving ranges the same rows have limits again.
+    Table({"X"}, {{"10"}, {"12"}, {"11"}});
+    Measures({1});
+    setup_.SetMRSpan(2);
+    ASSERT_TRUE(Action());
+    EXPECT_FALSE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 2, 3}));
 }
 
 TEST_F(ChartPointsTest, MeasuresInColumnsAndInRows) {
