@@ -286,6 +286,17 @@ TEST(CliAnalyze, SetsAreTheColumnsValuesOrLevels) {
     EXPECT_THAT(r.out, HasSubstr("\nShift=Night\n"));
 }
 
+TEST(CliAnalyze, AnEmptySelectionPrintsNoStatistics) {
+    TempDir dir("cli-empty");
+    const std::string data =
+        dir.Write("e.dat", "X\nUSL:\t510\nTarget:\t501\nLSL:\t490\n500\n502\n501\n");
+    const CommandResult r = Analyze(data, "--measures X --missing '> 0' --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\tNo Values Found - Every Value is Missing or Left Out!\n"));
+    EXPECT_THAT(r.out, Not(HasSubstr("251,001")));
+    EXPECT_THAT(r.out, Not(HasSubstr("%Off-Target")));
+}
+
 TEST(CliAnalyze, LargeStreamCodesAreAnalysed) {
     TempDir dir("cli-large-codes");
     const std::string data = dir.Write("lots.dat", "G\tX\n1\t5\n3000000000\t6\n");

@@ -250,6 +250,11 @@ ActionResult RunPerformanceAnalysis(Workspace& ws) {
         WriteReportHeader(ws);
         LoadAllValues(ws);
         ws.ui.ProcessPendingMessages();
+        if (ws.sample.SampleCount == 0) {
+            // Statistics of no values would be the zeros they start from.
+            WriteNoValues(ws);
+            continue;
+        }
         if (a.HasStreams)
             StreamAnalysis(ws);
         else

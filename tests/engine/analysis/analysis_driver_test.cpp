@@ -253,6 +253,32 @@ TEST_F(DriverTest, EveryDistinctSetValueIsASet) {
     EXPECT_EQ(Count("\t       n = 2"), 1);
 }
 
+TEST_F(DriverTest, NoValuesGiveNoStatistics) {
+    // Every value is missing under the rule: no variance about the target of 501 squared.
+    Table({"X"}, {{"500"}, {"502"}, {"501"}});
+    Limits(1, "510", "501", "490");
+    Measures({1});
+    ws.rules.SetMissingRule(1, 2, "0", 0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("\tMissing When: X > 0\n"));
+    EXPECT_THAT(Report(), HasSubstr("Descriptives\n\n\t       n = 0\n\tNo Values Found - Every "
+                                    "Value is Missing or Left Out!\n"));
+    for (const char* absent : {"Variable Analysis", "Mean =", "Variance Components", "Performance",
+                               "%Off-Target", "Ppk"})
+        EXPECT_THAT(Report(), Not(HasSubstr(absent))) << absent;
+    EXPECT_TRUE(charts.Lines().empty());
+}
+
+TEST_F(DriverTest, ASetWithoutValuesIsReportedBesideTheOthers) {
+    Table({"S", "X"}, {{"1", "5"}, {"2", ""}, {"1", "7"}});
+    Measures({2});
+    ws.analysis.Settings.ToggleSetColumn(0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_EQ(Count("\tNo Values Found - Every Value is Missing or Left Out!"), 1);
+    EXPECT_EQ(Count("\t       n = 2"), 1);
+    EXPECT_EQ(Count("Variance Components"), 1);
+}
+
 TEST_F(DriverTest, TextSetColumnsAreHeadedByTheirLevels) {
     Table({"Shift", "Y"}, {{"Day", "5"}, {"Night", "6"}, {"Day", "7"}, {"Night", "9"}});
     Measures({2});
