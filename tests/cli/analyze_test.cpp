@@ -297,6 +297,19 @@ TEST(CliAnalyze, AnEmptySelectionPrintsNoStatistics) {
     EXPECT_THAT(r.out, Not(HasSubstr("%Off-Target")));
 }
 
+TEST(CliAnalyze, VarianceComponentsNeverRunTogether) {
+    // A user-set measurement variance 1,600 times the total: its value and its share are
+    // wider than their columns, which widen for the whole table.
+    TempDir dir("cli-components");
+    const std::string data = dir.Write("x.dat", "X\n1\n2\n3\n");
+    const CommandResult r = Analyze(data, "--measures X --user-measurement 40 --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\t    Total Variance Observed =     1.0000     100.00%\n"
+                                 "\t       Measurement Variance = 1,600.0000 160,000.00%  (User "
+                                 "Set)\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t     Time(Control) Variance =     0.0000       0.00%\n"));
+}
+
 TEST(CliAnalyze, LargeStreamCodesAreAnalysed) {
     TempDir dir("cli-large-codes");
     const std::string data = dir.Write("lots.dat", "G\tX\n1\t5\n3000000000\t6\n");

@@ -251,6 +251,25 @@ TEST_F(CliChart, VarianceLimitsOfSubgroupsOfThree) {
     EXPECT_THAT(r.out, HasSubstr("\t1.000000\t0.001351\t1.000000\t6.607675\t\t1.000000\n"));
 }
 
+TEST_F(CliChart, AnovaColumnsWidenInsteadOfRunningTogether) {
+    // 40 pairs: at 9 decimals the sums of squares no longer fit 12 characters, and "39" ran
+    // into them. The columns widen for the whole table, headers with them.
+    std::string data = "X\n";
+    for (int i = 0; i < 40; ++i)
+        data += std::to_string(i * 7 % 40) + "\n" + std::to_string(i * 7 % 40 + 1) + "\n";
+    CommandResult r = Chart(data, "--measures X --sample-size 2 --decimals 9");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(
+        r.out,
+        HasSubstr("          Source        df               SS            MS         F         p\n"
+                  " Between Samples        39 10,660.000000000 273.333333333   546.667     0.000\n"
+                  "  Within Samples        40     20.000000000   0.500000000\n"
+                  "           Total        79 10,680.000000000\n"));
+    EXPECT_THAT(r.out, HasSubstr(" Sample-to-Sample Variance = 136.416666667  Std Dev = "
+                                 "11.679754564\n"
+                                 "    Within-Sample Variance = 0.500000000    Std Dev = "));
+}
+
 TEST_F(CliChart, NoChartWithPointsIsAnError) {
     // Scripts must notice that nothing was charted.
     CommandResult r = Chart("X\tY\n\t1\n\t2\n", "--measures X");

@@ -9,6 +9,7 @@
 #include "engine/control_charts/compute_limits.h"
 #include "engine/control_charts/subgroup_anova.h"
 #include "engine/data/data_list.h"
+#include "engine/report/column_width.h"
 #include "engine/report/number_format.h"
 #include "engine/stats/correlation.h"
 
@@ -79,9 +80,6 @@ class ChartReport {
   private:
     std::string Number(int decimals, long double x) const {
         return FormatReportNumber(w_.numberLocale, decimals, x);
-    }
-    std::string Right(int width, int decimals, long double x) const {
-        return FormatRight(w_.numberLocale, width, decimals, x);
     }
     std::string SetSuffix(double set) const {
         if (!severalSets_) return std::string();
@@ -232,31 +230,36 @@ class ChartReport {
         const int d = decimals_;
         w_.AddReportLine(source_.ColumnTitle + " by " + source_.BottomAxisTitle);
         w_.AddBlankLine();
-        w_.SetFontUnderline();
-        w_.AddReportLine(PadLeft("Source", 16) + PadLeft("df", 10) + PadLeft("SS", 12) +
-                         PadLeft("MS", 12) + PadLeft("F", 10) + PadLeft("p", 10));
-        Body();
         std::string p = Number(3, a.p);
         if (a.p == 0) p += "*";
-        w_.AddReportLine(PadLeft("Between Samples", 16) + Right(10, 0, a.dfB) +
-                         Right(12, d, a.SSB) + Right(12, d, a.MSB) + Right(10, 3, a.F) +
-                         PadLeft(p, 10));
-        w_.AddReportLine(PadLeft("Within Samples", 16) + Right(10, 0, a.dfW) + Right(12, d, a.SSW) +
-                         Right(12, d, a.MSW));
-        w_.AddReportLine(PadLeft("Total", 16) + Right(10, 0, a.dfB + a.dfW) +
-                         Right(12, d, a.SSB + a.SSW));
+        const std::vector<std::vector<std::string>> rows = {
+            {"Source", "df", "SS", "MS", "F", "p"},
+            {"Between Samples", Number(0, a.dfB), Number(d, a.SSB), Number(d, a.MSB),
+             Number(3, a.F), p},
+            {"Within Samples", Number(0, a.dfW), Number(d, a.SSW), Number(d, a.MSW)},
+            {"Total", Number(0, a.dfB + a.dfW), Number(d, a.SSB + a.SSW)}};
+        const std::vector<int> widths = FittedWidths({16, 10, 12, 12, 10, 10}, rows);
+        w_.SetFontUnderline();
+        w_.AddReportLine(RightAlignedLine(rows[0], widths));
+        Body();
+        for (std::size_t r = 1; r < rows.size(); ++r)
+            w_.AddReportLine(RightAlignedLine(rows[r], widths));
         w_.AddBlankLine();
         w_.SetFontUnderline();
         w_.AddReportLine("Random Effects Analysis:");
         Body();
-        VarianceLine(" Sample-to-Sample Variance = ", a.VarBetween);
-        VarianceLine("    Within-Sample Variance = ", a.MSW);
-        VarianceLine("            Total Variance = ", a.VarTotal);
+        const std::vector<std::string> variances = {Number(d, a.VarBetween), Number(d, a.MSW),
+                                                    Number(d, a.VarTotal)};
+        const int width = FittedWidth(15, variances);
+        VarianceLine(" Sample-to-Sample Variance = ", variances[0], width, a.VarBetween);
+        VarianceLine("    Within-Sample Variance = ", variances[1], width, a.MSW);
+        VarianceLine("            Total Variance = ", variances[2], width, a.VarTotal);
         w_.AddReportLine("    Intraclass Correlation = " + Number(2, 100 * a.ICC) + "%");
     }
 
-    void VarianceLine(const std::string& label, long double variance) {
-        w_.AddReportLine(label + FormatLeft(w_.numberLocale, 15, decimals_, variance) +
+    void VarianceLine(const std::string& label, const std::string& text, int width,
+                      long double variance) {
+        w_.AddReportLine(label + PadRight(text, width) +
                          "Std Dev = " + Number(decimals_, std::sqrt(variance)));
     }
 

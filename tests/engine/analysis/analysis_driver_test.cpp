@@ -338,6 +338,19 @@ TEST_F(DriverTest, StreamColumnsWidenForLongLabelsAndLargeNumbers) {
                   "         B  2      2.0000      1.5000      2.5000  1.0000  0.7071   1.0482\n"));
 }
 
+TEST_F(DriverTest, StreamColumnsWidenWhereAValueOutgrowsItsColumn) {
+    // Std(MMR) may exceed the widest range: 999.99 / 0.954 gains a digit and a separator.
+    Table({"G", "X"}, {{"1", "0"}, {"1", "999.99"}, {"2", "5"}, {"2", "6"}});
+    Measures({2});
+    Streams({1});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(
+        Report(),
+        HasSubstr("Group  n      Mean       Low      High     Range       Std    Std(MMR)\n"
+                  "    1  2  499.9950    0.0000  999.9900  999.9900  707.0997 1,048.2075\n"
+                  "    2  2    5.5000    5.0000    6.0000    1.0000    0.7071     1.0482\n"));
+}
+
 TEST_F(DriverTest, StreamCodesBeyondTheRangeOfUnitNumbersAreStreams) {
     // Lot numbers of 2,147,483,647 and more made the stream walk overflow and loop.
     Table({"G", "X"}, {{"1", "5"}, {"3000000000", "6"}, {"-3000000000", "7"}, {"1", "6"}});
