@@ -253,6 +253,9 @@ void ApplyProcessIf(Workspace& ws, const std::vector<std::string>& conditions, b
             throw UsageError{"--process-if \"" + text + "\": expected COLUMN REL VALUE"};
         if (relation->first != 7 && relation->first != 8)
             NumberOption(relation->second, "--process-if");
+        else if (!IsNumberListText(relation->second))
+            throw UsageError{"--process-if \"" + text + "\": \"" + relation->second +
+                             "\" is not a list of numbers"};
         ProcessIfDialogCondition& c = k == 0 ? input.Condition1 : input.Condition2;
         c.Column = column;
         c.Name = ws.table.ColumnName(column);
