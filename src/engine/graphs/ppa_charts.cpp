@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/report/number_format.h"
+#include "engine/workspace.h"
 
 namespace vostrel {
 
@@ -216,6 +217,27 @@ void PPACharts::DisplayPPA(const PPAContext& context, double Ppk, double Ppm, do
     h4 = segments[3];
     IndexBars.Bars.push_back({context.MeasureName + Suffix, {h1, h2, h3, h4}});
     HaveIndices = true;
+}
+
+PPAContext PPAContextFrom(const Workspace& ws, bool clearBeforeDisplay) {
+    PPAContext context;
+    context.AnalysisTitle = ws.analysis.Settings.Title;
+    context.MeasureName = ws.analysis.RunInfo.MeasureName;
+    context.Specs = ws.analysis.Specs;
+    context.HasStreams = ws.analysis.HasStreams;
+    context.FirstSet = ws.data.FirstGlobalSet();
+    context.ClearBeforeDisplay = clearBeforeDisplay;
+    return context;
+}
+
+void PPAChartFeed::DisplayPPAVariance(double Measurement, double Process, double Target,
+                                      double Stream, double Time, double XBar, double Std) {
+    Charts.DisplayPPAVariance(PPAContextFrom(ws_, ClearBeforeDisplay), Measurement, Process, Target,
+                              Stream, Time, XBar, Std);
+}
+
+void PPAChartFeed::DisplayPPA(double Ppk, double Ppm, double Pp, double PPstream, double Cp) {
+    Charts.DisplayPPA(PPAContextFrom(ws_, ClearBeforeDisplay), Ppk, Ppm, Pp, PPstream, Cp);
 }
 
 }  // namespace vostrel

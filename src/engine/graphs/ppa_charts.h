@@ -8,9 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis/performance_chart_sink.h"
 #include "engine/analysis/performance_results.h"
 
 namespace vostrel {
+
+class Workspace;
 
 enum class PPAPage { IndexBars = 0, Opportunity = 1, VariancePie = 2, VarianceBars = 3 };
 inline constexpr int kPPAPageCount = 4;
@@ -95,6 +98,26 @@ class PPACharts {
   private:
     void AddOpportunityBars(const PPAContext& context, double Measurement, double Process,
                             double Target, double Stream, double Time, double XBar, double Std);
+};
+
+// The context of a call from the Action: the main analysis's title, measure name, limits,
+// streams and current set.
+PPAContext PPAContextFrom(const Workspace& ws, bool clearBeforeDisplay);
+
+// Builds the charts from what the Action hands over; the command-line tool and the
+// tests use it as the Action's chart sink.
+class PPAChartFeed : public PerformanceChartSink {
+  public:
+    explicit PPAChartFeed(const Workspace& ws) : ws_(ws) {}
+    void DisplayPPAVariance(double Measurement, double Process, double Target, double Stream,
+                            double Time, double XBar, double Std) override;
+    void DisplayPPA(double Ppk, double Ppm, double Pp, double PPstream, double Cp) override;
+
+    PPACharts Charts;
+    bool ClearBeforeDisplay = true;
+
+  private:
+    const Workspace& ws_;
 };
 
 }  // namespace vostrel
