@@ -260,6 +260,8 @@ AnalysisOptions ParseAnalysisOptions(const Arguments& args, const CommandOptions
         OptionReader option(args, i, arg, inlineValue);
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (own && own(option)) {
+            continue;
         } else if (arg == "--or") {
             option.Flag();
             o.orJoin = true;
@@ -272,8 +274,6 @@ AnalysisOptions ParseAnalysisOptions(const Arguments& args, const CommandOptions
                    it != single.end()) {
             if (*it->second) throw UsageError{arg + " is given twice"};
             *it->second = option.Value();
-        } else if (own && own(option)) {
-            continue;
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw UsageError{"unknown option " + arg};
         } else {

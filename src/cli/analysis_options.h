@@ -55,8 +55,8 @@ class OptionReader {
     std::optional<std::string> inline_;
 };
 
-// A command's own options: takes the option and returns true, or returns false when it
-// is not one of them.
+// A command's own options, asked first: takes the option and returns true, or returns
+// false when it is not one of them.
 using CommandOptions = std::function<bool(OptionReader& option)>;
 
 // The analysis options and the one file, with the command's own options in between.
