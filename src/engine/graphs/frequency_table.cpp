@@ -85,6 +85,18 @@ std::string FrequencyTable::Cell(int column, int row) const {
     return {};
 }
 
+std::string FrequencyTable::BlockText(int left, int top, int right, int bottom) const {
+    std::string text;
+    for (int r = top; r <= bottom; ++r) {
+        for (int c = left; c <= right; ++c) {
+            if (c > left) text += '\t';
+            text += Cell(c, r);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
 FrequencyTable BuildFrequencyTable(Workspace& ws, TRunInfo& run, const FrequencyOptions& options) {
     BusyCursor busy(ws.ui);
     FrequencyTable table;

@@ -58,6 +58,9 @@ class FrequencyTable {
     // The text of a cell as the grid shows it: "MidPoint" and the group titles in row 0,
     // the midpoints in column 0; empty for an interval without values.
     std::string Cell(int column, int row) const;
+    // The cells of the block (inclusive, grid coordinates) as tab-separated lines, for the
+    // clipboard.
+    std::string BlockText(int left, int top, int right, int bottom) const;
 };
 
 // Loads all values of the run for the grid, then each group in turn (letting the windows

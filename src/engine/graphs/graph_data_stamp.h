@@ -17,8 +17,8 @@ class GraphDataStamp {
     }
     // True when nothing was recorded yet or the table changed since.
     bool Changed(const DataTable& table) const {
-        return !recorded_ || table_ != table.TableGeneration ||
-               layout_ != table.LayoutGeneration || data_ != table.DataGeneration;
+        return !recorded_ || table_ != table.TableGeneration || layout_ != table.LayoutGeneration ||
+               data_ != table.DataGeneration;
     }
 
   private:
