@@ -3,6 +3,7 @@
 #include "app/graphs/histogram_drawing.h"
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
+#include "engine/graphs/graph_text.h"
 #include "engine/workspace.h"
 #include "ui_hist_form.h"
 

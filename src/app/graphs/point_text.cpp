@@ -15,7 +15,7 @@ constexpr double kNearPixels = 6;
 
 }  // namespace
 
-std::optional<double> PointValueAt(const QCustomPlot& plot, const QPointF& pos) {
+std::optional<double> PointValueAt(QCustomPlot& plot, const QPointF& pos) {
     for (int i = plot.plottableCount() - 1; i >= 0; --i) {
         QCPAbstractPlottable* plottable = plot.plottable(i);
         if (auto* graph = qobject_cast<QCPGraph*>(plottable)) {

@@ -16,7 +16,7 @@ namespace vostrel::app {
 
 // The value of the data point under the mouse (within a few pixels), if any: for a candle
 // the one of its four values nearest the mouse.
-std::optional<double> PointValueAt(const QCustomPlot& plot, const QPointF& pos);
+std::optional<double> PointValueAt(QCustomPlot& plot, const QPointF& pos);
 
 // "Y=" and the value with 12 significant digits.
 QString PointText(const NumberLocale& locale, double y);
