@@ -2,7 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
+#include <QHeaderView>
 
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
@@ -15,6 +15,9 @@ TFrequencyPlotForm::TFrequencyPlotForm(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFrequencyPlotForm>()), ws_(ws) {
     ui_->setupUi(this);
     ui_->StringGrid1->setModel(&model_);
+    ui_->StringGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    ui_->StringGrid1->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance("0.0000") + 12);
     ui_->Edit_IntervalSize->hide();
     ui_->Edit_FInterval->hide();
     ui_->Panel_Combobox_Set->hide();
