@@ -3,6 +3,7 @@
 #include "app/graphs/histogram_drawing.h"
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
+#include "app/graphs/services/graph_window_services.h"
 #include "engine/graphs/graph_text.h"
 #include "engine/workspace.h"
 #include "ui_hist_form.h"
@@ -39,9 +40,26 @@ THistForm::THistForm(Workspace& ws, QWidget* parent)
     for (QAction* option : {ui_->Relative1, ui_->DisplayProcessLimits, ui_->DisplaySpecifications,
                             ui_->AddFileModificationstoChart1})
         connect(option, &QAction::toggled, this, [this] { Histogram(); });
-    connect(ui_->ToolButton_BW, &QAction::triggered, this, [this] { SetBlackWhite(!blackWhite_); });
-    connect(ui_->BlackWhite1, &QAction::triggered, this, [this] { SetBlackWhite(!blackWhite_); });
-    connect(ui_->ToolButton_Close, &QAction::triggered, this, &QWidget::hide);
+    services_ = new GraphWindowServices(*this, *ui_->Chart1, ws_,
+                                        GraphActions{.Print = ui_->Print1,
+                                                     .Copy = ui_->Copy1,
+                                                     .Save = ui_->SaveAs1,
+                                                     .EditTitles = ui_->EditTitles1,
+                                                     .ZoomOut = ui_->ZoomOut1,
+                                                     .ZoomOutButton = ui_->ToolButton_ZoomOut,
+                                                     .BlackWhite = ui_->ToolButton_BW,
+                                                     .BlackWhiteItem = ui_->BlackWhite1,
+                                                     .ReturnButton = ui_->ToolButton_Return,
+                                                     .ReturnItem = ui_->Return1,
+                                                     .MainForm = ui_->ToolButton_Main,
+                                                     .HideForm = ui_->ToolButton_Close});
+    services_->Redraw = [this] { Draw(); };
+    // The tool buttons do what their menu items do.
+    for (auto [button, item] : {std::pair{ui_->ToolButton_Save, ui_->SaveAs1},
+                                {ui_->ToolButton_Print, ui_->Print1},
+                                {ui_->ToolButton_Copy, ui_->Copy1},
+                                {ui_->ToolButton_EditTitles, ui_->EditTitles1}})
+        connect(button, &QAction::triggered, item, &QAction::trigger);
     setMinimumWidth(ui_->SideLayout->sizeHint().width() + 20);
 }
 
@@ -49,19 +67,17 @@ THistForm::~THistForm() = default;
 
 QCustomPlot& THistForm::Chart() const { return *ui_->Chart1; }
 
-void THistForm::ShowHistogram(QWidget* /*caller*/, const QString& /*name*/) {
+void THistForm::ShowHistogram(QWidget* caller, const QString& name) {
     stamp_.Record(ws_.table);
     SelectAnalysisSet(ws_.data, 0);
     groups_ = OpenHistogramGroups(ws_, ws_.analysis.GraphRunInfo);
     ui_->ListBox_Selection->clear();
-    for (const std::string& name : groups_.Names) ui_->ListBox_Selection->addItem(ToQString(name));
+    for (const std::string& group : groups_.Names)
+        ui_->ListBox_Selection->addItem(ToQString(group));
     if (!groups_.Names.empty()) ui_->ListBox_Selection->setCurrentRow(0);
     sets_->Refill();
     Histogram();
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    services_->Open(caller, name);
 }
 
 bool THistForm::event(QEvent* event) {
@@ -70,7 +86,7 @@ bool THistForm::event(QEvent* event) {
             ui_->ListBox_Selection->clear();
             groups_ = HistogramGroups();
             result_ = HistogramResult();
-            DrawHistogram(*ui_->Chart1, result_, blackWhite_);
+            Draw();
         } else {
             const int set = ui_->ComboBox_Set->currentIndex();
             sets_->Refill();
@@ -111,13 +127,12 @@ void THistForm::Histogram() {
     if (!result_.Error.empty()) ws_.ui.ErrorBox(result_.Error);
     ui_->Label_ISize->setText(ToQString(result_.SizeLabel));
     ui_->Label_FI->setText(ToQString(result_.FirstLabel));
-    DrawHistogram(*ui_->Chart1, result_, blackWhite_);
+    Draw();
 }
 
-void THistForm::SetBlackWhite(bool on) {
-    blackWhite_ = on;
-    ui_->BlackWhite1->setChecked(on);
-    DrawHistogram(*ui_->Chart1, result_, blackWhite_);
+void THistForm::Draw() {
+    DrawHistogram(*ui_->Chart1, result_, ws_.graphWindows.BlackWhiteMode);
+    services_->RememberDrawing();
 }
 
 }  // namespace vostrel::app

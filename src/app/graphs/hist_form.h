@@ -22,6 +22,8 @@ class Workspace;
 
 namespace vostrel::app {
 
+class GraphWindowServices;
+
 class THistForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -36,13 +38,13 @@ class THistForm : public QMainWindow {
 
     QCustomPlot& Chart() const;
     const HistogramResult& Result() const { return result_; }
-    void SetBlackWhite(bool on);
 
   protected:
     bool event(QEvent* event) override;
 
   private:
     void SelectEntry();
+    void Draw();
     HistogramOptions Options() const;
 
     std::unique_ptr<Ui::THistForm> ui_;
@@ -50,8 +52,8 @@ class THistForm : public QMainWindow {
     GraphDataStamp stamp_;
     HistogramGroups groups_;
     HistogramResult result_;
-    bool blackWhite_ = false;
     std::unique_ptr<GraphSetSelector> sets_;
+    GraphWindowServices* services_ = nullptr;
 };
 
 }  // namespace vostrel::app

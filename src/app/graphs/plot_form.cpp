@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "app/graphs/point_text.h"
+#include "app/graphs/services/graph_window_services.h"
 #include "engine/workspace.h"
 #include "ui_plot_form.h"
 
@@ -50,11 +51,26 @@ TPlot_Form::TPlot_Form(Workspace& ws, QWidget* parent)
         decimals->addAction(digits[d]);
         connect(digits[d], &QAction::triggered, this, [this, d] { SetAxisDecimals(d); });
     }
-    connect(ui_->ToolButton_BW, &QAction::triggered, this,
-            [this] { SetBlackWhite(!view_.BlackWhite); });
-    connect(ui_->BlackWhite1, &QAction::triggered, this,
-            [this] { SetBlackWhite(!view_.BlackWhite); });
-    connect(ui_->ToolButton_Close, &QAction::triggered, this, &QWidget::hide);
+    services_ = new GraphWindowServices(*this, *ui_->Chart1, ws_,
+                                        GraphActions{.Print = ui_->Print1,
+                                                     .Copy = ui_->Copy1,
+                                                     .Save = ui_->SaveAs1,
+                                                     .EditTitles = ui_->EditTitles1,
+                                                     .ZoomOut = ui_->ZoomOut1,
+                                                     .ZoomOutButton = ui_->ToolButton_ZoomOut,
+                                                     .BlackWhite = ui_->ToolButton_BW,
+                                                     .BlackWhiteItem = ui_->BlackWhite1,
+                                                     .ReturnButton = ui_->ToolButton_Return,
+                                                     .ReturnItem = ui_->Return1,
+                                                     .MainForm = ui_->ToolButton_Main,
+                                                     .HideForm = ui_->ToolButton_Close});
+    services_->Redraw = [this] { Draw(); };
+    // The tool buttons do what their menu items do.
+    for (auto [button, item] : {std::pair{ui_->ToolButton_Save, ui_->SaveAs1},
+                                {ui_->ToolButton_Print, ui_->Print1},
+                                {ui_->ToolButton_Copy, ui_->Copy1},
+                                {ui_->ToolButton_EditTitles, ui_->EditTitles1}})
+        connect(button, &QAction::triggered, item, &QAction::trigger);
     connect(ui_->Chart1, &QCustomPlot::mouseMove, this, &TPlot_Form::ShowPointText);
 }
 
@@ -62,12 +78,9 @@ TPlot_Form::~TPlot_Form() = default;
 
 QCustomPlot& TPlot_Form::Chart() const { return *ui_->Chart1; }
 
-void TPlot_Form::ShowPlotForm(QWidget* /*caller*/, const QString& /*name*/) {
+void TPlot_Form::ShowPlotForm(QWidget* caller, const QString& name) {
     stamp_.Record(ws_.table);
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    services_->Open(caller, name);
     FormActivate();
 }
 
@@ -80,7 +93,7 @@ void TPlot_Form::FormActivate() {
     ui_->ListBox_Selection->clear();
     if (stamp_.Changed(ws_.table)) {
         plot_ = BoxPlot();
-        DrawBoxPlot(*ui_->Chart1, plot_, view_);
+        Draw();
         return;
     }
     for (const std::string& name : BoxPlotKindNames())
@@ -101,13 +114,13 @@ void TPlot_Form::DisplaySelection() {
     options.AddFileModifications = ui_->AddFileModificationstoChart1->isChecked();
     view_.ShowSampleSize = ui_->DisplaySampleSize1->isChecked();
     plot_ = BuildBoxPlot(ws_, ws_.analysis.GraphRunInfo, options);
-    DrawBoxPlot(*ui_->Chart1, plot_, view_);
+    Draw();
 }
 
-void TPlot_Form::SetBlackWhite(bool on) {
-    view_.BlackWhite = on;
-    ui_->BlackWhite1->setChecked(on);
+void TPlot_Form::Draw() {
+    view_.BlackWhite = ws_.graphWindows.BlackWhiteMode;
     DrawBoxPlot(*ui_->Chart1, plot_, view_);
+    services_->RememberDrawing();
 }
 
 void TPlot_Form::SetAxisDecimals(int decimals) {
@@ -115,22 +128,18 @@ void TPlot_Form::SetAxisDecimals(int decimals) {
     ui_->AxisDecimalPlaces1->setTitle(
         QStringLiteral("Axis Decimal &Places (%1)")
             .arg(decimals < 0 ? QStringLiteral("Floating") : QString::number(decimals)));
-    DrawBoxPlot(*ui_->Chart1, plot_, view_);
+    Draw();
 }
 
 void TPlot_Form::ShowPointText(QMouseEvent* event) {
     ui_->Panel_Text->clear();
     QCustomPlot& plot = *ui_->Chart1;
-    if (OverTitle(plot, event->position())) {
-        plot.setCursor(Qt::PointingHandCursor);
-        return;
-    }
+    if (OverTitle(plot, event->position())) return;  // the services show the hand there
     if (const std::optional<double> y = PointValueAt(plot, event->position())) {
         plot.setCursor(Qt::CrossCursor);
         ui_->Panel_Text->setText(PointText(ws_.report.numberLocale, *y));
         return;
     }
-    plot.unsetCursor();
 }
 
 }  // namespace vostrel::app

@@ -23,6 +23,8 @@ class Workspace;
 
 namespace vostrel::app {
 
+class GraphWindowServices;
+
 class TPlot_Form : public QMainWindow {
     Q_OBJECT
   public:
@@ -36,13 +38,13 @@ class TPlot_Form : public QMainWindow {
 
     QCustomPlot& Chart() const;
     const BoxPlot& Plot() const { return plot_; }
-    void SetBlackWhite(bool on);
 
   protected:
     bool event(QEvent* event) override;
 
   private:
     void FormActivate();
+    void Draw();
     void ShowPointText(QMouseEvent* event);
     void SetAxisDecimals(int decimals);
 
@@ -52,6 +54,7 @@ class TPlot_Form : public QMainWindow {
     BoxPlot plot_;
     BoxPlotView view_;
     std::unique_ptr<GraphSetSelector> sets_;
+    GraphWindowServices* services_ = nullptr;
 };
 
 }  // namespace vostrel::app

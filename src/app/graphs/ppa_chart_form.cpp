@@ -1,6 +1,9 @@
 #include "app/graphs/ppa_chart_form.h"
 
+#include <algorithm>
+
 #include "app/graphs/ppa_drawing.h"
+#include "app/graphs/services/graph_window_services.h"
 #include "engine/workspace.h"
 #include "ui_ppa_chart_form.h"
 
@@ -12,9 +15,33 @@ TPPAChartForm::TPPAChartForm(Workspace& ws, QWidget* parent)
     for (QCustomPlot* plot : {ui_->Chart1, ui_->Chart2, ui_->Chart3, ui_->Chart4})
         plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     ui_->Chart2->setInteractions({});  // the pie has no axes to pan
-    connect(ui_->ToolButton_BW, &QAction::triggered, this, [this] { SetBlackWhite(!blackWhite_); });
-    connect(ui_->BlackWhite1, &QAction::triggered, this, [this] { SetBlackWhite(!blackWhite_); });
-    connect(ui_->ToolButton_Close, &QAction::triggered, this, &QWidget::hide);
+    // One set of services per page; the window's commands go to the active page's.
+    for (int page = 0; page < kPPAPageCount; ++page) {
+        auto* services = new GraphWindowServices(*this, Chart(static_cast<PPAPage>(page)), ws_,
+                                                 GraphActions{}, GraphFormats::WithoutJpeg);
+        services->Redraw = [this] { Redraw(); };
+        connect(&services->Zoom(), &GraphZoom::ZoomedChanged, this, [this] { ShowZoomState(); });
+        pages_[static_cast<std::size_t>(page)] = services;
+    }
+    navigation_ =
+        std::make_unique<GraphNavigation>(*this, ui_->ToolButton_Return, ui_->ReturntoMainForm1);
+    for (QAction* action : {ui_->ToolButton_Return, ui_->ReturntoMainForm1})
+        connect(action, &QAction::triggered, this, [this] { navigation_->Return(); });
+    connect(ui_->ToolButton_Close, &QAction::triggered, this, [this] { navigation_->HideForm(); });
+    const auto bind = [this](std::initializer_list<QAction*> actions,
+                             void (GraphWindowServices::*command)()) {
+        for (QAction* action : actions)
+            connect(action, &QAction::triggered, this, [this, command] { (Active().*command)(); });
+    };
+    bind({ui_->ToolButton_Print, ui_->Print1}, &GraphWindowServices::Print);
+    bind({ui_->ToolButton_Copy, ui_->Copy1}, &GraphWindowServices::Copy);
+    bind({ui_->ToolButton_EditTitles, ui_->EditTitles1}, &GraphWindowServices::EditTitles);
+    bind({ui_->ToolButton_BW, ui_->BlackWhite1}, &GraphWindowServices::ToggleBlackWhite);
+    for (QAction* save : {ui_->ToolButton_Save, ui_->SaveAs1})
+        connect(save, &QAction::triggered, this, [this] { Active().Save(); });
+    for (QAction* zoomOut : {ui_->ToolButton_ZoomOut, ui_->ZoomOut1})
+        connect(zoomOut, &QAction::triggered, this, [this] { Active().Zoom().ZoomOut(); });
+    connect(ui_->PageControl1, &QTabWidget::currentChanged, this, [this] { ShowZoomState(); });
     Redraw();
 }
 
@@ -35,13 +62,21 @@ void TPPAChartForm::DisplayPPA(double Ppk, double Ppm, double Pp, double PPstrea
     Redraw();
 }
 
-bool TPPAChartForm::ShowCharts(QWidget* /*caller*/) {
+bool TPPAChartForm::ShowCharts(QWidget* caller) {
     if (!charts_.HaveIndices) return false;
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    navigation_->Open(caller, GraphNavigation::MainFormName);
     return true;
+}
+
+GraphWindowServices& TPPAChartForm::Active() const {
+    return *pages_[static_cast<std::size_t>(std::max(0, ui_->PageControl1->currentIndex()))];
+}
+
+void TPPAChartForm::ShowZoomState() {
+    const bool zoomed = Active().Zoom().Zoomed();
+    ui_->ToolButton_ZoomOut->setEnabled(zoomed);
+    ui_->ZoomOut1->setEnabled(zoomed);
+    ui_->BlackWhite1->setChecked(ws_.graphWindows.BlackWhiteMode);
 }
 
 QCustomPlot& TPPAChartForm::Chart(PPAPage page) const {
@@ -61,16 +96,15 @@ QCustomPlot& TPPAChartForm::ActiveChart() const {
     return Chart(static_cast<PPAPage>(ui_->PageControl1->currentIndex()));
 }
 
-void TPPAChartForm::SetBlackWhite(bool on) {
-    blackWhite_ = on;
-    ui_->BlackWhite1->setChecked(on);
-    Redraw();
-}
+bool TPPAChartForm::BlackWhite() const { return ws_.graphWindows.BlackWhiteMode; }
 
 void TPPAChartForm::Redraw() {
     for (int page = 0; page < kPPAPageCount; ++page)
         DrawPPAPage(Chart(static_cast<PPAPage>(page)), charts_, static_cast<PPAPage>(page),
-                    blackWhite_);
+                    BlackWhite());
+    for (GraphWindowServices* services : pages_)
+        if (services != nullptr) services->RememberDrawing();
+    ShowZoomState();
 }
 
 }  // namespace vostrel::app

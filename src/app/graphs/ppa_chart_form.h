@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 #include "engine/analysis/performance_chart_sink.h"
@@ -22,6 +23,9 @@ class Workspace;
 
 namespace vostrel::app {
 
+class GraphNavigation;
+class GraphWindowServices;
+
 class TPPAChartForm : public QMainWindow, public PerformanceChartSink {
     Q_OBJECT
   public:
@@ -38,17 +42,19 @@ class TPPAChartForm : public QMainWindow, public PerformanceChartSink {
     const PPACharts& Charts() const { return charts_; }
     QCustomPlot& Chart(PPAPage page) const;
     QCustomPlot& ActiveChart() const;
-    bool BlackWhite() const { return blackWhite_; }
-    void SetBlackWhite(bool on);
+    bool BlackWhite() const;
 
   private:
     void Redraw();
     PPAContext Context() const;
+    GraphWindowServices& Active() const;
+    void ShowZoomState();
 
     std::unique_ptr<Ui::TPPAChartForm> ui_;
     Workspace& ws_;
     PPACharts charts_;
-    bool blackWhite_ = false;
+    std::array<GraphWindowServices*, kPPAPageCount> pages_{};
+    std::unique_ptr<GraphNavigation> navigation_;
 };
 
 }  // namespace vostrel::app
