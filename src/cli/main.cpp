@@ -16,6 +16,8 @@ void PrintUsage(std::ostream& out) {
            "  analyze FILE  run the process performance analysis on a configuration (.vos) or\n"
            "                a data file and print its report\n"
            "  chart FILE    control charts: each chart's analysis report and point grid\n"
+           "  graph KIND FILE  the numbers behind the performance charts (ppa), box plots\n"
+           "                (box), histogram or frequency table\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n"
            "vostrel-cli --version prints the version.\n";
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
     if (command == "info") return InfoCommand(args);
     if (command == "analyze") return AnalyzeCommand(args);
     if (command == "chart") return ChartCommand(args);
+    if (command == "graph") return GraphCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;
