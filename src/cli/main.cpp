@@ -15,6 +15,7 @@ void PrintUsage(std::ostream& out) {
            "  analyze FILE  run the process performance analysis on a configuration (.vos) or\n"
            "                a data file and print its report\n"
            "  chart FILE    control charts: each chart's analysis report and point grid\n"
+           "  derive FILE   add computed columns or rows to a data table and write it\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n";
 }
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     if (command == "info") return InfoCommand(args);
     if (command == "analyze") return AnalyzeCommand(args);
     if (command == "chart") return ChartCommand(args);
+    if (command == "derive") return DeriveCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;

@@ -130,7 +130,9 @@ class AnalysisSettings {
     // measurement and potential are wanted and the measurement is larger.
     bool AcceptUserSetDialog(const UserSetDialogInput& input, UserInterface& ui);
 
-  private:
+    // Moves the selected items (indexes into `from`) to `to`, or every item; returns the item
+    // of `from` to select afterwards (-1 when `from` is empty). Shared by every window with
+    // ">" and "<" buttons between two variable lists.
     static int MoveSelected(VariableList& from, VariableList& to, const std::vector<int>& selected);
     static int MoveAll(VariableList& from, VariableList& to);
 };
