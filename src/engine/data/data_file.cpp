@@ -211,6 +211,7 @@ LoadResult FileToDataGrid(Workspace& ws, const std::string& filename) {
     table.Modified = false;
     ws.data.UpdateData();
     table.DataEdited = true;
+    ws.history.Reset();
     ws.blankCommas.Rearm();
     ws.mru.UpdateList(filename);
     return LoadResult::Loaded;
