@@ -115,8 +115,7 @@ DeriveResult ComputeSampleVariable(Workspace& ws, TRunInfo& run,
     const std::string name = request.NewName.empty()
                                  ? ProposedSampleName(dependentName, request.Statistic)
                                  : NewVariableName(request.NewName);
-    AppendDerivedColumn(ws, name, ColumnTexts(column));
-    FinishDerivedEdit(ws);
+    AppendDerivedColumns(ws, "Compute Variables", {{name, ColumnTexts(column)}});
     ++ws.table.DataGeneration;
 
     if (log != nullptr) {
@@ -156,8 +155,7 @@ DeriveResult ComputeAcrossRows(Workspace& ws, const AcrossRowsRequest& request,
 
     const std::string name = request.NewName.empty() ? ProposedAcrossRowsName(request.Statistic, 0)
                                                      : NewVariableName(request.NewName);
-    AppendDerivedColumn(ws, name, ColumnTexts(column));
-    FinishDerivedEdit(ws);
+    AppendDerivedColumns(ws, "Compute Variables", {{name, ColumnTexts(column)}});
     ++ws.table.DataGeneration;
     if (log != nullptr)
         WriteDerivedLog(ws, *log, name,

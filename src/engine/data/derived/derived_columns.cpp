@@ -1,7 +1,9 @@
 #include "engine/data/derived/derived_columns.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "engine/data/grid/table_edit.h"
 #include "engine/data/missing_value.h"
 #include "engine/report/number_format.h"
 #include "engine/workspace.h"
@@ -26,21 +28,26 @@ std::vector<std::string> ColumnTexts(const DerivedColumn& column) {
     return texts;
 }
 
-int AppendDerivedColumn(Workspace& ws, const std::string& name,
-                        const std::vector<std::string>& texts) {
+void AppendDerivedColumns(Workspace& ws, const std::string& label,
+                          const std::vector<NewColumnText>& columns) {
+    if (columns.empty()) return;
     DataTable& table = ws.table;
-    const int column = table.MaxCol() + 1;
-    table.SetMaxCol(column);
-    table.SetColumnName(column, name);
-    const int rows = std::min(static_cast<int>(texts.size()) - 1, table.CaseRows());
-    for (int row = 1; row <= rows; ++row)
-        table.DataGrid.SetCell(column, row, texts[static_cast<std::size_t>(row)]);
-    return column;
-}
-
-void FinishDerivedEdit(Workspace& ws) {
-    ws.table.Modified = true;
-    ws.data.SetAllRowsModified();
+    const int rows = table.CaseRows();
+    TextGrid cells(static_cast<int>(columns.size()), rows + 1, false);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int c = static_cast<int>(i);
+        cells.SetCell(c, 0, columns[i].Name);
+        const std::vector<std::string>& texts = columns[i].Texts;
+        const int last = std::min(static_cast<int>(texts.size()) - 1, rows);
+        for (int row = 1; row <= last; ++row)
+            cells.SetCell(c, row, texts[static_cast<std::size_t>(row)]);
+    }
+    const int first = table.MaxCol() + 1;
+    TableEdit edit(ws.history, label);
+    edit.AppendColumns(std::move(cells));
+    edit.Effects().Data = true;
+    edit.SetArea(GridId::Data, GridRect{first, 1, table.MaxCol(), std::max(rows, 1)});
+    edit.Commit();
     ws.data.UpdateData();
 }
 

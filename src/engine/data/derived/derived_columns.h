@@ -27,14 +27,16 @@ bool RoomForColumns(Workspace& ws, int count);
 std::vector<std::string> ColumnTexts(const DerivedColumn& column);
 std::string DerivedCellText(long double value);
 
-// Appends a column named `name` holding texts[1..] in rows 1.. to both grids; returns its
-// number. FinishDerivedEdit then re-derives the table.
-int AppendDerivedColumn(Workspace& ws, const std::string& name,
-                        const std::vector<std::string>& texts);
+// A column to append: its name and the texts of rows 1.. (index 0 unused).
+struct NewColumnText {
+    std::string Name;
+    std::vector<std::string> Texts;
+};
 
-// After a command changed the table: marks it and every row modified and re-derives the
-// numeric store.
-void FinishDerivedEdit(Workspace& ws);
+// Appends the columns to both grids as one undoable step named `label`, then re-derives
+// the numeric store. The table is marked modified and the data as edited.
+void AppendDerivedColumns(Workspace& ws, const std::string& label,
+                          const std::vector<NewColumnText>& columns);
 
 // The log of the compute-variables window: name + " added to Data Editor", then "\t* " +
 // each item, then a blank line. The writer's current target is kept.

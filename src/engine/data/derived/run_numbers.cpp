@@ -16,11 +16,6 @@ std::vector<int> ColumnsInOrder(const Workspace& ws, std::vector<int> columns) {
     return columns;
 }
 
-void FinishNumbering(Workspace& ws) {
-    FinishDerivedEdit(ws);
-    ws.table.DataEdited = true;
-}
-
 }  // namespace
 
 DeriveResult GenerateRunNumbers(Workspace& ws, const std::vector<int>& chosen) {
@@ -50,8 +45,7 @@ DeriveResult GenerateRunNumbers(Workspace& ws, const std::vector<int>& chosen) {
         if (at != last && *at == code)
             texts[static_cast<std::size_t>(row)] = std::to_string(at - first + 1);
     }
-    AppendDerivedColumn(ws, "Run", texts);
-    FinishNumbering(ws);
+    AppendDerivedColumns(ws, "Generate Run Numbers", {{"Run", std::move(texts)}});
     return DeriveResult::Added;
 }
 
@@ -63,7 +57,7 @@ DeriveResult AutoRecode(Workspace& ws, const std::vector<int>& chosen) {
     TDataList& data = ws.data;
     data.UpdateData();
     // Every code is computed before the first column is added, from the table as it was.
-    std::vector<std::vector<std::string>> texts;
+    std::vector<NewColumnText> recoded;
     for (int c : columns) {
         std::vector<double> values;
         for (int row = 1; row <= data.Ncount; ++row)
@@ -77,11 +71,9 @@ DeriveResult AutoRecode(Workspace& ws, const std::vector<int>& chosen) {
             const auto at = std::lower_bound(values.begin(), values.end(), x);
             column[static_cast<std::size_t>(row)] = std::to_string(at - values.begin() + 1);
         }
-        texts.push_back(std::move(column));
+        recoded.push_back({data.ColumnName(c) + "_R", std::move(column)});
     }
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        AppendDerivedColumn(ws, data.ColumnName(columns[i]) + "_R", texts[i]);
-    FinishNumbering(ws);
+    AppendDerivedColumns(ws, "Auto Recode", recoded);
     return DeriveResult::Added;
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "engine/data/grid/table_edit.h"
 #include "engine/workspace.h"
 
 namespace vostrel {
@@ -36,20 +37,24 @@ WeightPlan PlanFromWeights(const std::vector<std::int64_t>& weights) {
     return plan;
 }
 
-// Appends w - 1 copies of every row of weight w >= 2, then removes the rows of weight 0.
-void ApplyWeights(DataTable& table, const std::vector<std::int64_t>& weights) {
-    TextGrid& grid = table.DataGrid;
+// Appends w - 1 copies of every row of weight w >= 2, then removes the rows of weight 0,
+// as one undoable step.
+void ApplyWeights(Workspace& ws, const std::vector<std::int64_t>& weights) {
+    const DataTable& table = ws.table;
+    const TextGrid& grid = table.DataGrid;
     const int oldRows = table.CaseRows();
     const int maxCol = table.MaxCol();
-    std::int64_t copies = 0;
+    std::int64_t copyCount = 0;
     for (std::size_t row = 1; row < weights.size(); ++row)
-        copies += std::max<std::int64_t>(weights[row] - 1, 0);
-    grid.SetRowCount(static_cast<int>(oldRows + copies + 1));
-    int next = oldRows + 1;
+        copyCount += std::max<std::int64_t>(weights[row] - 1, 0);
+    TextGrid copies(grid.ColCount(), static_cast<int>(copyCount), false);
+    int next = 0;
     for (int row = 1; row <= oldRows; ++row) {
         for (std::int64_t k = 1; k < weights[static_cast<std::size_t>(row)]; ++k, ++next)
-            for (int c = 1; c <= maxCol; ++c) grid.SetCell(c, next, grid.CellString(c, row));
+            for (int c = 1; c <= maxCol; ++c) copies.SetCell(c, next, grid.Cell(c, row));
     }
+    TableEdit edit(ws.history, "Weight Cases");
+    if (copyCount > 0) edit.InsertRows(oldRows + 1, std::move(copies));
     // Bottom up, a run of removed rows at a time, so that the rows above keep their numbers.
     int row = oldRows;
     while (row >= 1) {
@@ -59,9 +64,14 @@ void ApplyWeights(DataTable& table, const std::vector<std::int64_t>& weights) {
         }
         int first = row;
         while (first > 1 && weights[static_cast<std::size_t>(first) - 1] == 0) --first;
-        grid.DeleteRows(first, row - first + 1);
+        edit.DeleteRows(first, row - first + 1);
         row = first - 1;
     }
+    edit.Effects().Layout = true;
+    edit.Effects().Data = true;
+    edit.SetArea(GridId::Data, GridRect{1, 1, maxCol, std::max(table.CaseRows(), 1)});
+    edit.Commit();
+    ws.data.UpdateData();
 }
 
 }  // namespace
@@ -102,10 +112,7 @@ DeriveResult WeightCases(Workspace& ws, int column) {
         return DeriveResult::Cancelled;
 
     BusyCursor busy(ws.ui);
-    ApplyWeights(ws.table, weights);
-    FinishDerivedEdit(ws);
-    ws.table.DataEdited = true;
-    ws.table.LayoutEdited = true;
+    ApplyWeights(ws, weights);
     return DeriveResult::Added;
 }
 
