@@ -108,20 +108,10 @@ Options ParseOptions(const Arguments& args) {
         {"--save-config", &o.saveConfig},
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> inlineValue;
-        if (arg.rfind("--", 0) == 0) {
-            const std::size_t equals = arg.find('=');
-            if (equals != std::string::npos) {
-                inlineValue = arg.substr(equals + 1);
-                arg.resize(equals);
-            }
-        }
-        auto value = [&]() -> std::string {
-            if (inlineValue) return *inlineValue;
-            if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
-            return args[++i];
-        };
+        const CommandArgument split = SplitArgument(args[i]);
+        const std::string& arg = split.name;
+        const std::optional<std::string>& inlineValue = split.inlineValue;
+        auto value = [&] { return OptionValue(args, i, split); };
         if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--or" || arg == "--charts") {
@@ -301,18 +291,14 @@ int Analyze(const Options& o) {
 }  // namespace
 
 int AnalyzeCommand(const Arguments& args) {
-    try {
+    return WithUsageErrors("analyze", [&] {
         const Options options = ParseOptions(args);
         if (options.help) {
             PrintAnalyzeUsage(std::cout);
             return 0;
         }
         return Analyze(options);
-    } catch (const UsageError& e) {
-        std::cerr << "vostrel-cli analyze: " << e.message << "\n";
-        std::cerr << "Try vostrel-cli analyze --help.\n";
-        return 2;
-    }
+    });
 }
 
 }  // namespace vostrel::cli

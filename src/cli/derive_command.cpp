@@ -95,24 +95,15 @@ DeriveOptions ParseDeriveOptions(const Arguments& args) {
         {"--seed", &o.seed},
         {"--transform", &o.rules.transform}};
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> inlineValue;
-        if (const std::size_t equals = arg.find('=');
-            arg.rfind("--", 0) == 0 && equals != std::string::npos) {
-            inlineValue = arg.substr(equals + 1);
-            arg.resize(equals);
-        }
-        auto value = [&]() -> std::string {
-            if (inlineValue) return *inlineValue;
-            if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
-            return args[++i];
-        };
+        const CommandArgument split = SplitArgument(args[i]);
+        const std::string& arg = split.name;
+        auto value = [&] { return OptionValue(args, i, split); };
         if (arg == "--help" || arg == "-h") {
             o.help = true;
             continue;
         }
         if (arg == "--or") {
-            if (inlineValue) throw UsageError{"--or takes no value"};
+            if (split.inlineValue) throw UsageError{"--or takes no value"};
             o.rules.orJoin = true;
             continue;
         }
@@ -268,18 +259,14 @@ int Derive(const DeriveOptions& o) {
 }  // namespace
 
 int DeriveCommand(const Arguments& args) {
-    try {
+    return WithUsageErrors("derive", [&] {
         const DeriveOptions options = ParseDeriveOptions(args);
         if (options.help) {
             PrintDeriveUsage(std::cout);
             return 0;
         }
         return Derive(options);
-    } catch (const UsageError& e) {
-        std::cerr << "vostrel-cli derive: " << e.message << "\n";
-        std::cerr << "Try vostrel-cli derive --help.\n";
-        return 2;
-    }
+    });
 }
 
 }  // namespace vostrel::cli

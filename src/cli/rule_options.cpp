@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iostream>
 #include <sstream>
 
 #include "engine/data/case_rules.h"
@@ -38,6 +39,32 @@ std::optional<std::pair<int, std::string>> SplitRelation(const std::string& text
 }
 
 }  // namespace
+
+int WithUsageErrors(const std::string& command, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const UsageError& e) {
+        std::cerr << "vostrel-cli " << command << ": " << e.message << "\n";
+        std::cerr << "Try vostrel-cli " << command << " --help.\n";
+        return 2;
+    }
+}
+
+CommandArgument SplitArgument(const std::string& arg) {
+    CommandArgument split{arg, std::nullopt};
+    const std::size_t equals = arg.find('=');
+    if (arg.rfind("--", 0) == 0 && equals != std::string::npos) {
+        split.inlineValue = arg.substr(equals + 1);
+        split.name.resize(equals);
+    }
+    return split;
+}
+
+std::string OptionValue(const Arguments& args, std::size_t& i, const CommandArgument& option) {
+    if (option.inlineValue) return *option.inlineValue;
+    if (i + 1 >= args.size()) throw UsageError{option.name + " needs a value"};
+    return args[++i];
+}
 
 bool AllDigits(const std::string& text) {
     return !text.empty() &&

@@ -3,9 +3,12 @@
 // named by name or number, and the rule options (--missing, --process-if, --or, --transform)
 // that apply as the rule dialogs of the program do.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "cli/commands.h"
 
 namespace vostrel {
 class Workspace;
@@ -17,6 +20,19 @@ namespace vostrel::cli {
 struct UsageError {
     std::string message;
 };
+
+// Runs the body of a command; a UsageError is printed with a hint to the command's --help
+// and gives the exit status 2.
+int WithUsageErrors(const std::string& command, const std::function<int()>& body);
+
+// One argument of a command line; "--name=value" gives the name and its inline value.
+struct CommandArgument {
+    std::string name;
+    std::optional<std::string> inlineValue;
+};
+CommandArgument SplitArgument(const std::string& arg);
+// The option's value: its inline value, else the next argument (i moves on to it).
+std::string OptionValue(const Arguments& args, std::size_t& i, const CommandArgument& option);
 
 bool AllDigits(const std::string& text);
 
