@@ -10,17 +10,13 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/rule_options.h"
 
 namespace vostrel {
 class Workspace;
 }
 
 namespace vostrel::cli {
-
-// A mistake in the command line: the command prints it with a hint and exits with 2.
-struct UsageError {
-    std::string message;
-};
 
 struct AnalysisOptions {
     std::string file;
@@ -69,8 +65,5 @@ void PrintSettingsUsage(std::ostream& out);
 // False after a message on standard error.
 bool LoadAnalysisSettings(Workspace& ws, const AnalysisOptions& o);
 
-// A number given with an option.
-double NumberOption(const std::string& text, const std::string& option);
-bool AllDigits(const std::string& text);
 
 }  // namespace vostrel::cli

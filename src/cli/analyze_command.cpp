@@ -9,6 +9,7 @@
 #include "cli/analysis_options.h"
 #include "cli/cli_user_interface.h"
 #include "cli/commands.h"
+#include "cli/rule_options.h"
 #include "engine/analysis/analysis_driver.h"
 #include "engine/analysis/config_file.h"
 #include "engine/analysis/performance_chart_sink.h"
@@ -116,18 +117,14 @@ int Analyze(const Options& o) {
 }  // namespace
 
 int AnalyzeCommand(const Arguments& args) {
-    try {
+    return WithUsageErrors("analyze", [&] {
         const Options options = ParseOptions(args);
         if (options.help) {
             PrintAnalyzeUsage(std::cout);
             return 0;
         }
         return Analyze(options);
-    } catch (const UsageError& e) {
-        std::cerr << "vostrel-cli analyze: " << e.message << "\n";
-        std::cerr << "Try vostrel-cli analyze --help.\n";
-        return 2;
-    }
+    });
 }
 
 }  // namespace vostrel::cli

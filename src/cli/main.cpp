@@ -18,6 +18,7 @@ void PrintUsage(std::ostream& out) {
            "  chart FILE    control charts: each chart's analysis report and point grid\n"
            "  graph KIND FILE  the numbers behind the performance charts (ppa), box plots\n"
            "                (box), histogram or frequency table\n"
+           "  derive FILE   add computed columns or rows to a data table and write it\n"
            "\n"
            "vostrel-cli COMMAND --help describes the options of a command.\n"
            "vostrel-cli --version prints the version.\n";
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     if (command == "analyze") return AnalyzeCommand(args);
     if (command == "chart") return ChartCommand(args);
     if (command == "graph") return GraphCommand(args);
+    if (command == "derive") return DeriveCommand(args);
     std::cerr << "vostrel-cli: unknown command \"" << command << "\"\n";
     PrintUsage(std::cerr);
     return 2;
