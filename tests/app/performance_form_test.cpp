@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
@@ -25,6 +26,8 @@
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
 #include "app/report/output_window.h"
+#include "app/shell/guide_view.h"
+#include "app/shell/help_browser.h"
 #include "app/shell/performance_form.h"
 #include "app/shell/specs_found.h"
 #include "app/shell/var_input_form.h"
@@ -38,6 +41,7 @@
 using vostrel::Answer;
 using vostrel::MemorySettingsStore;
 using vostrel::Workspace;
+using vostrel::app::HelpBrowser;
 using vostrel::app::ProgramWindow;
 using vostrel::app::TMissingForm;
 using vostrel::app::TPerformanceForm;
@@ -100,6 +104,14 @@ struct MainWindow {
     }
     void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
 };
+
+HelpBrowser* Guide() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<HelpBrowser*>(window)) return browser;
+    return nullptr;
+}
+QString GuidePageShown() { return Guide() ? Guide()->View()->source().fileName() : QString(); }
+QString GuideCaretBlock() { return Guide()->View()->textCursor().block().text(); }
 
 }  // namespace
 
@@ -252,6 +264,28 @@ class PerformanceFormTest : public QObject {
             QTest::keyClick(control, Qt::Key_Return);
             QVERIFY2(w.ws.analysis.HaveResults, focus);
         }
+    }
+
+    // F1 and the Help menu open the guide at the window's own section.
+    void helpOpensTheGuideAtTheWindowsTopic() {
+        MainWindow w;
+        w.ShowAndSettle();
+        w.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QTest::keyClick(w.Find<QWidget>("Edit_Title"), Qt::Key_F1);
+        QTRY_COMPARE(GuidePageShown(), QStringLiteral("getting-started.md"));
+        w.Trigger("MainForm1");
+        QCOMPARE(GuidePageShown(), QStringLiteral("main-window.md"));
+        w.Trigger("Contents1");
+        QCOMPARE(GuidePageShown(), QStringLiteral("index.md"));
+
+        WhenModalShows<TVarInputForm>([&](TVarInputForm* d) {
+            QTest::keyClick(d->findChild<QWidget*>("Edit_Meas"), Qt::Key_F1);
+            d->reject();
+        });
+        w.Trigger("EnterVariances1");
+        QCOMPARE(GuidePageShown(), QStringLiteral("main-window.md"));
+        QCOMPARE(GuideCaretBlock(), QStringLiteral("User-set standard deviations"));
     }
 
     void theUserSetDialogRefusesAMeasurementAbovePotential() {

@@ -10,6 +10,7 @@
 #include "app/data/data_table_model.h"
 #include "app/data/open_data_dialog.h"
 #include "app/shell/display_text.h"
+#include "app/shell/help_button.h"
 #include "app/shell/window_directory.h"
 #include "engine/data/data_file.h"
 #include "engine/helpers/mru_files.h"
@@ -34,6 +35,9 @@ DataWindow::DataWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws
     fileMenu_ = menuBar()->addMenu(tr("&File"));
     connect(fileMenu_, &QMenu::aboutToShow, this, &DataWindow::FileClick);
     FileClick();
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    BindHelpCommands(help->addAction(tr("&Help on Data Editor")), nullptr,
+                     help->addAction(tr("&Contents")), kDataEditorTopic);
 
     sizePanel_ = new QLabel(this);
     statusBar()->addPermanentWidget(sizePanel_);

@@ -6,6 +6,7 @@
 
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
+#include "app/shell/help_button.h"
 #include "engine/workspace.h"
 #include "ui_frequency_plot_form.h"
 
@@ -14,6 +15,7 @@ namespace vostrel::app {
 TFrequencyPlotForm::TFrequencyPlotForm(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFrequencyPlotForm>()), ws_(ws) {
     ui_->setupUi(this);
+    BindHelpCommands(ui_->HelpOn1, ui_->ToolButton_Help, ui_->Contents1, kFrequencyPlotsTopic);
     ui_->StringGrid1->setModel(&model_);
     ui_->StringGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ui_->StringGrid1->horizontalHeader()->setMinimumSectionSize(

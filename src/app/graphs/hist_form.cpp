@@ -4,6 +4,7 @@
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
 #include "app/graphs/services/graph_window_services.h"
+#include "app/shell/help_button.h"
 #include "engine/graphs/graph_text.h"
 #include "engine/workspace.h"
 #include "ui_hist_form.h"
@@ -13,6 +14,7 @@ namespace vostrel::app {
 THistForm::THistForm(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::THistForm>()), ws_(ws) {
     ui_->setupUi(this);
+    BindHelpCommands(ui_->HelpOn1, ui_->ToolButton_Help, ui_->Contents1, kHistogramTopic);
     ui_->Chart1->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     ui_->Edit_IntervalSize->hide();
     ui_->Edit_FInterval->hide();

@@ -4,6 +4,7 @@
 
 #include "app/graphs/point_text.h"
 #include "app/graphs/services/graph_window_services.h"
+#include "app/shell/help_button.h"
 #include "engine/workspace.h"
 #include "ui_plot_form.h"
 
@@ -12,6 +13,7 @@ namespace vostrel::app {
 TPlot_Form::TPlot_Form(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TPlot_Form>()), ws_(ws) {
     ui_->setupUi(this);
+    BindHelpCommands(ui_->HelpOn1, ui_->ToolButton_Help, ui_->Contents1, kBoxPlotsTopic);
     ui_->Chart1->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     ui_->Chart1->setMouseTracking(true);
     sets_ = std::make_unique<GraphSetSelector>(ws_, *ui_->Panel_Combobox_Set, *ui_->ComboBox_Set,

@@ -4,6 +4,7 @@
 
 #include "app/graphs/ppa_drawing.h"
 #include "app/graphs/services/graph_window_services.h"
+#include "app/shell/help_button.h"
 #include "engine/workspace.h"
 #include "ui_ppa_chart_form.h"
 
@@ -12,6 +13,8 @@ namespace vostrel::app {
 TPPAChartForm::TPPAChartForm(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TPPAChartForm>()), ws_(ws) {
     ui_->setupUi(this);
+    BindHelpCommands(ui_->HelponOutputForm1, ui_->ToolButton_Help, ui_->Contents1,
+                     kPerformanceChartsTopic);
     for (QCustomPlot* plot : {ui_->Chart1, ui_->Chart2, ui_->Chart3, ui_->Chart4})
         plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     ui_->Chart2->setInteractions({});  // the pie has no axes to pan

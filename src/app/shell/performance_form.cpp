@@ -18,6 +18,8 @@
 #include "app/report/output_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/display_text.h"
+#include "app/shell/help.h"
+#include "app/shell/help_button.h"
 #include "app/shell/shell_resources.h"
 #include "app/shell/specs_found.h"
 #include "app/shell/var_input_form.h"
@@ -173,11 +175,12 @@ void TPerformanceForm::ConnectCommands() {
             [this] { navigation_->ShowNextForm(false); });
 
     connect(u.About1, &QAction::triggered, this, [this] { TAboutBox(this).exec(); });
-    // Help opens once the help browser exists.
-    for (QAction* help :
-         {u.Contents1, u.Introduction1, u.MainForm1, u.ZQXZudizuzoWEBSite1, u.CheckForUpdates1})
-        EnableCommand(help, nullptr, false, false, QString());
-    EnableCommand(nullptr, u.ToolButton_Help, false, false, QString());
+    BindHelpCommands(u.Introduction1, nullptr, u.Contents1, kIntroductionTopic);
+    connect(u.MainForm1, &QAction::triggered, this,
+            [this] { OpenHelpTopic(kMainFormTopic, this); });
+    connect(u.ToolButton_Help, &QToolButton::clicked, u.Introduction1, &QAction::trigger);
+    connect(u.ZQXZudizuzoWEBSite1, &QAction::triggered, this, [this] { OpenWebSite(this); });
+    connect(u.CheckForUpdates1, &QAction::triggered, this, [this] { OpenUpdatePage(this); });
 
     connect(u.Button_Action, &QPushButton::clicked, this, &TPerformanceForm::CalcButtonClick);
     // Return anywhere in the window presses the Action, as a dialog's default button would.

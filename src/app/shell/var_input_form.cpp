@@ -1,6 +1,7 @@
 #include "app/shell/var_input_form.h"
 
 #include "app/shell/display_text.h"
+#include "app/shell/help_button.h"
 #include "app/shell/key_filter_binding.h"
 #include "engine/analysis/analysis_settings.h"
 #include "engine/workspace.h"
@@ -19,8 +20,7 @@ TVarInputForm::TVarInputForm(Workspace& ws, QWidget* parent)
         connect(box, &QCheckBox::toggled, this, &TVarInputForm::UpdateVisibility);
     connect(ui_->OKBtn, &QPushButton::clicked, this, &TVarInputForm::OKClick);
     connect(ui_->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    ui_->HelpBtn->setEnabled(false);
-    ui_->HelpBtn->setToolTip(QStringLiteral("Not available yet"));
+    BindHelpButton(ui_->HelpBtn, kUserSetTopic);
     ShowSettings();
 }
 

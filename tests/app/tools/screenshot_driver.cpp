@@ -30,6 +30,9 @@
 #include "app/program_windows.h"
 #include "app/report/output_window.h"
 #include "app/shell/about_box.h"
+#include "app/shell/help.h"
+#include "app/shell/help_browser.h"
+#include "app/shell/help_button.h"
 #include "app/shell/performance_form.h"
 #include "app/shell/var_input_form.h"
 #include "app/shell/window_directory.h"
@@ -81,6 +84,14 @@ const std::vector<Shot> kShots = {
     {"transform_dialog",
      [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TTransformForm(s.ws, &s.form))); }},
     {"about_box", [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TAboutBox(&s.form))); }},
+    {"help_browser",
+     [](Shots& s) {
+         OpenHelpTopic(kMainFormTopic, &s.form);
+         QWidget* browser = nullptr;
+         for (QWidget* window : QApplication::topLevelWidgets())
+             if (qobject_cast<HelpBrowser*>(window)) browser = window;
+         return browser;
+     }},
 };
 
 bool Wanted(const QStringList& names, const char* name) {

@@ -9,6 +9,7 @@
 #include "app/report/report_edit_command.h"
 #include "app/report/report_view.h"
 #include "app/shell/display_text.h"
+#include "app/shell/help_button.h"
 #include "app/shell/window_directory.h"
 #include "engine/data/data_file.h"
 #include "engine/workspace.h"
@@ -51,8 +52,8 @@ TBkbox_Form::TBkbox_Form(Workspace& ws, WindowDirectory& windows, QWidget* paren
     AttachReportPopupMenu(ui_->RichEdit);
     view_ = new ReportView(*ui_->RichEdit, log_, this);
     ui_->Edit_NewName->setMaxLength(255);
-    Unavailable(ui_->HelponComputeVariables1);
-    Unavailable(ui_->ToolButton_Help);
+    BindHelpCommands(ui_->HelponComputeVariables1, ui_->ToolButton_Help, nullptr,
+                     kDerivedVariablesTopic);
     if (!windows_.Has(ProgramWindow::DataEditor)) {
         Unavailable(ui_->DataEditor1);
         Unavailable(ui_->ToolButton_DataEditor);

@@ -2,8 +2,6 @@
 
 #include <QListWidget>
 
-#include <algorithm>
-
 #include "app/shell/display_text.h"
 #include "engine/analysis/analysis_settings.h"
 #include "engine/helpers/column_code.h"
@@ -18,13 +16,6 @@ void ShowVariableList(QListWidget* widget, const VariableList& list, int current
         widget->setCurrentRow(current);
         widget->item(current)->setSelected(true);
     }
-}
-
-std::vector<int> SelectedRows(const QListWidget* widget) {
-    std::vector<int> rows;
-    for (const QListWidgetItem* item : widget->selectedItems()) rows.push_back(widget->row(item));
-    std::sort(rows.begin(), rows.end());
-    return rows;
 }
 
 }  // namespace vostrel::app
