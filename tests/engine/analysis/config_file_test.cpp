@@ -157,7 +157,7 @@ TEST_F(ConfigTest, ReadsKeysAsTheyComeAndIgnoresWhatItDoesNotKnow) {
                   "  title:My run\r\nTITLE :ignored\r\nno colon here\nUNKNOWN:1\rdecimals: 3 "
                   "\r\nDECIMALS:12\r\n"
                   "DATAFILE:parts.dat\nmeasures:3\nMultiple:7\nUSERSTREAM:-2\r\nUSERMEAS:abc\r\n"
-                  "MISSING1:9 1\r\nTRANSFORM:1 2\r\nPROCESSIF1:3 7 [x,y]\r\n");
+                  "MISSING1:9 1\r\nTRANSFORM:1 2\r\nPROCESSIF1:3 7 [1,x]\r\n");
     Reader r;
     ASSERT_TRUE(LoadConfig(r.ws, config));
     const AnalysisSettings& t = r.ws.analysis.Settings;
