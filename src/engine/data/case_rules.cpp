@@ -297,7 +297,7 @@ std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& i
         condition.PiIndex = in.Column;
         condition.Xstr = in.Name;
         if (in.Sign == 7 || in.Sign == 8) {
-            // The dialog refuses such a list (ProcessIfDialogError); it never selects.
+            // The dialog refuses such a list (ProcessIfDialogProblem); it never selects.
             if (!IsNumberListText(in.ValueText)) {
                 condition = ProcessIfCondition();
                 return;

@@ -157,7 +157,7 @@ TEST_F(ConfigTest, ReadsKeysAsTheyComeAndIgnoresWhatItDoesNotKnow) {
                   "  title:My run\r\nTITLE :ignored\r\nno colon here\nUNKNOWN:1\rdecimals: 3 "
                   "\r\nDECIMALS:12\r\n"
                   "DATAFILE:parts.dat\nmeasures:3\nMultiple:7\nUSERSTREAM:-2\r\nUSERMEAS:abc\r\n"
-                  "MISSING1:9 1\r\nTRANSFORM:1 2\r\n");
+                  "MISSING1:9 1\r\nTRANSFORM:1 2\r\nPROCESSIF1:3 7 [1,x]\r\n");
     Reader r;
     ASSERT_TRUE(LoadConfig(r.ws, config));
     const AnalysisSettings& t = r.ws.analysis.Settings;
@@ -171,6 +171,9 @@ TEST_F(ConfigTest, ReadsKeysAsTheyComeAndIgnoresWhatItDoesNotKnow) {
     EXPECT_FALSE(t.Measurement.InUse);
     EXPECT_FALSE(r.ws.rules.Missing.Active);  // relation 9 does not exist
     EXPECT_FALSE(r.ws.transform.On());        // three constants are needed
+    // A list of text is refused like a value of text, not kept as a list that selects nothing.
+    EXPECT_FALSE(r.ws.rules.ProcessIf.Condition1.On());
+    EXPECT_FALSE(r.ws.rules.ProcessIf.Active);
     EXPECT_FALSE(r.ws.analysis.SpecsFound.Seen);
 }
 
