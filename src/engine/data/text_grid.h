@@ -9,6 +9,7 @@
 // as the row number and cannot be written.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,11 @@ class TextGrid {
     std::string CellString(int col, int row) const { return std::string(Cell(col, row)); }
     // Writes a cell; writes outside the grid (and to a numbered row label) are ignored.
     void SetCell(int col, int row, std::string_view text);
+    // Writes ends.size() cells of one column from row firstRow down, as SetCell would one by
+    // one: cell i is text[ends[i - 1], ends[i]) (from 0 for the first). Meant for filling a
+    // column from the top, when the rows from firstRow down are still empty.
+    void AppendCells(int col, int firstRow, std::string_view text,
+                     std::span<const std::uint32_t> ends);
 
     // New rows and columns are empty; removed ones are gone.
     void SetColCount(int colCount);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/data/missing_value.h"
 #include "engine/user_interface.h"
@@ -61,8 +62,40 @@ NormalisedNumber NormaliseNumber(std::string_view text) {
     return result;
 }
 
+std::optional<double> ReadPlainDecimal(std::string_view text) {
+    // Exact powers of ten: every one up to 10^22 is a double.
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                              1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                              1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+    constexpr int kMaxDigits = 19;  // any 19 digits fit 64 bits
+    const bool negative = !text.empty() && text[0] == '-';
+    std::uint64_t digitsValue = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            if (++digits > kMaxDigits) return std::nullopt;
+            digitsValue = digitsValue * 10 + static_cast<std::uint64_t>(c - '0');
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digitsValue > (std::uint64_t{1} << 53)) return std::nullopt;
+    // The digits and the power of ten are both exact doubles, so the one correctly rounded
+    // division gives the double nearest to the decimal number, as the general conversion does.
+    double value = static_cast<double>(digitsValue) / kPowersOfTen[decimals];
+    if (negative && value != 0) value = -value;  // no negative zero
+    return value;
+}
+
 std::optional<double> ConvertNumber(std::string_view text) {
     text = TrimSpaces(text);
+    if (std::optional<double> plain = ReadPlainDecimal(text)) return plain;
     if (!text.empty() && text[0] == '+') {
         text.remove_prefix(1);
         // from_chars takes no sign after the plus either.

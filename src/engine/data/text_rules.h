@@ -31,6 +31,11 @@ std::optional<double> ConvertNumber(std::string_view text);
 // NormaliseNumber, then ConvertNumber; an empty text reads as nothing.
 std::optional<double> ReadNumber(std::string_view text);
 
+// A number written plainly, an optional "-", digits and at most one "." (digits on either side
+// of it), with at most 19 digits: its value, the same as ReadNumber gives. Nothing for any other
+// text, which then needs the general conversion. Most cells of a data file have this form.
+std::optional<double> ReadPlainDecimal(std::string_view text);
+
 // Splits at every occurrence of the separator; fields are trimmed of spaces, empty fields
 // between separators stay, a trailing separator adds no field. The views point into line.
 std::vector<std::string_view> SplitAt(std::string_view line, char separator);
