@@ -1,6 +1,7 @@
 #include "engine/data/data_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <thread>
@@ -41,6 +42,7 @@ class TableFiller {
     // Every line counts its length and two bytes for its end.
     void ReportProgress(std::uintmax_t lineLength) {
         bytesRead_ += lineLength + 2;
+        if (bytesRead_ < nextPercentAt_) return;  // the gauge would not move
         const int percent =
             fileSize_ == 0
                 ? 100
@@ -50,6 +52,10 @@ class TableFiller {
             ws_.ui.Progress(percent);
             ws_.ui.ProcessPendingMessages();
         }
+        // The fewest bytes that show the next percent.
+        nextPercentAt_ = percent >= 100
+                             ? UINTMAX_MAX
+                             : (static_cast<std::uintmax_t>(percent + 1) * fileSize_ + 99) / 100;
     }
 
     void StoreNames(const HeaderFields& names) {
@@ -77,6 +83,7 @@ class TableFiller {
     DataTable& table_;
     std::uintmax_t fileSize_;
     std::uintmax_t bytesRead_ = 0;
+    std::uintmax_t nextPercentAt_ = 0;
     int lastPercent_ = -1;
     int cases_ = 0;
     bool dropped_ = false;
@@ -286,23 +293,37 @@ GridRect SavedBlock(const DataTable& table, bool selection) {
     return GridRect{1, 1, table.MaxCol(), table.CaseRows()};
 }
 
-void AppendRowOfBlock(const TextGrid& grid, int row, const GridRect& block, std::string& out) {
-    for (int c = block.Left; c <= block.Right; ++c) {
-        if (c > block.Left) out += '\t';
-        out += grid.Cell(c, row);
+// One line of cells joined by tabs: the readers give the cells of the next row.
+void AppendLine(std::vector<TextGrid::ColumnReader>& readers, std::string& out) {
+    for (std::size_t k = 0; k < readers.size(); ++k) {
+        if (k > 0) out += '\t';
+        out += readers[k].Next();
     }
     out += "\r\n";
 }
 
-// Writes the lines of the table in pieces, so that a large table never needs its whole
-// text in memory at once.
+std::vector<TextGrid::ColumnReader> ReadersOfRows(const TextGrid& grid, const GridRect& block,
+                                                  int firstRow) {
+    std::vector<TextGrid::ColumnReader> readers;
+    for (int c = block.Left; c <= block.Right; ++c) readers.emplace_back(grid, c, firstRow);
+    return readers;
+}
+
+// Writes the lines of the table in pieces of a few megabytes, so that a large table never
+// needs its whole text in memory at once and is written in few large writes. Cells are
+// written as their text stands.
+constexpr std::size_t kWritePiece = std::size_t{4} << 20;
+
 template <typename Sink>
 void WriteDataFile(const DataTable& table, bool varnames, bool descriptions, bool selection,
                    Sink&& sink) {
     static const char* const kLabels[] = {"", "Title:", "USL:", "Target:", "LSL:"};
     const GridRect block = SavedBlock(table, selection);
     std::string out;
-    if (varnames && table.HasOwnNames()) AppendRowOfBlock(table.DataGrid, 0, block, out);
+    if (varnames && table.HasOwnNames()) {
+        std::vector<TextGrid::ColumnReader> names = ReadersOfRows(table.DataGrid, block, 0);
+        AppendLine(names, out);
+    }
     if (descriptions && !selection) {
         for (int r = DescTitleRow; r <= DescLSLRow; ++r) {
             bool any = false;
@@ -317,9 +338,10 @@ void WriteDataFile(const DataTable& table, bool varnames, bool descriptions, boo
             out += "\r\n";
         }
     }
+    std::vector<TextGrid::ColumnReader> rows = ReadersOfRows(table.DataGrid, block, block.Top);
     for (int row = block.Top; row <= block.Bottom; ++row) {
-        AppendRowOfBlock(table.DataGrid, row, block, out);
-        if (out.size() > (1u << 20)) {
+        AppendLine(rows, out);
+        if (out.size() > kWritePiece) {
             sink(out);
             out.clear();
         }

@@ -209,6 +209,18 @@ void TextGrid::DeleteColumns(int at, int count) {
     if (columns_.empty()) columns_.resize(1);
 }
 
+TextGrid::ColumnReader::ColumnReader(const TextGrid& grid, int col, int firstRow)
+    : grid_(&grid),
+      col_(col),
+      row_(firstRow),
+      stored_(col >= 0 && col < grid.ColCount() && !(grid.numberedRows_ && col == 0)) {}
+
+void TextGrid::ColumnReader::EnterBlock(std::size_t index) {
+    const Column& column = grid_->columns_[static_cast<std::size_t>(col_)];
+    blockIndex_ = index;
+    block_ = index < column.blocks.size() ? &column.blocks[index] : nullptr;
+}
+
 std::size_t TextGrid::StoredBytes() const {
     std::size_t bytes = 0;
     for (const Column& column : columns_)

@@ -47,6 +47,9 @@ class TextGrid {
 
     bool NumberedRows() const { return numberedRows_; }
 
+    // Reads the cells of one column from a row down (see below).
+    class ColumnReader;
+
     // Bytes held by the cells' text and offsets (for the memory figures).
     std::size_t StoredBytes() const;
 
@@ -71,6 +74,34 @@ class TextGrid {
     int rowCount_ = 0;
     bool numberedRows_ = false;
     mutable std::string rowLabel_;  // backs the view of a numbered row label
+};
+
+// Reads the cells of one column from a row down, one after the other, without looking each
+// one up: for writing whole tables. The grid must not change while it is read.
+class TextGrid::ColumnReader {
+  public:
+    ColumnReader(const TextGrid& grid, int col, int firstRow);
+    // The cell of the next row (the first call gives firstRow's).
+    std::string_view Next() {
+        const int row = row_++;
+        if (!stored_ || row < 0 || row >= grid_->rowCount_) return grid_->Cell(col_, row);
+        const auto index = static_cast<std::size_t>(row / kBlockRows);
+        if (index != blockIndex_) EnterBlock(index);
+        const auto slot = static_cast<std::size_t>(row % kBlockRows);
+        if (block_ == nullptr || slot >= block_->ends.size()) return {};
+        const std::uint32_t begin = slot == 0 ? 0 : block_->ends[slot - 1];
+        return {block_->text.data() + begin, block_->ends[slot] - begin};
+    }
+
+  private:
+    void EnterBlock(std::size_t index);
+
+    const TextGrid* grid_;
+    int col_;
+    int row_;
+    bool stored_;  // the column's cells are stored (not row numbers, not outside the grid)
+    std::size_t blockIndex_ = static_cast<std::size_t>(-1);
+    const Block* block_ = nullptr;
 };
 
 }  // namespace vostrel

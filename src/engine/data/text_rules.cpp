@@ -67,30 +67,32 @@ std::optional<double> ReadPlainDecimal(std::string_view text) {
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                               1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
                                               1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-    constexpr int kMaxDigits = 19;  // any 19 digits fit 64 bits
-    const bool negative = !text.empty() && text[0] == '-';
-    std::uint64_t digitsValue = 0;
-    int digits = 0;
-    int decimals = 0;
-    bool point = false;
-    for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (IsDigit(c)) {
-            if (++digits > kMaxDigits) return std::nullopt;
-            digitsValue = digitsValue * 10 + static_cast<std::uint64_t>(c - '0');
-            if (point) ++decimals;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
+    constexpr std::ptrdiff_t kMaxDigits = 19;  // any 19 digits fit 64 bits
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    // The digits before and after the point make one whole number; the decimals say
+    // by which power of ten to divide it.
+    std::uint64_t digits = 0;
+    const char* const wholeStart = p;
+    while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
+    const std::ptrdiff_t wholeDigits = p - wholeStart;
+    const char* decimalsStart = p;
+    if (p != end && *p == '.') {
+        decimalsStart = ++p;
+        while (p != end && IsDigit(*p))
+            digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
     }
-    if (digits == 0 || digitsValue > (std::uint64_t{1} << 53)) return std::nullopt;
+    const std::ptrdiff_t decimals = p - decimalsStart;
+    if (p != end || wholeDigits + decimals == 0 || wholeDigits + decimals > kMaxDigits ||
+        digits > (std::uint64_t{1} << 53))
+        return std::nullopt;
     // The digits and the power of ten are both exact doubles, so the one correctly rounded
     // division gives the double nearest to the decimal number, as the general conversion does.
-    double value = static_cast<double>(digitsValue) / kPowersOfTen[decimals];
-    if (negative && value != 0) value = -value;  // no negative zero
-    return value;
+    // The sign goes on before it (rounding is symmetric); adding 0 turns -0 into 0.
+    const auto whole = static_cast<double>(static_cast<std::int64_t>(digits));
+    return (negative ? -whole : whole) / kPowersOfTen[decimals] + 0.0;
 }
 
 std::optional<double> ConvertNumber(std::string_view text) {

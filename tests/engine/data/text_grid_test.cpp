@@ -98,6 +98,13 @@ TEST(TextGrid, AppendingCellsEqualsSettingThemOneByOne) {
             row += count + static_cast<int>(random() % 3);
         }
         for (int r = 0; r < 3000; ++r) ASSERT_EQ(appended.Cell(2, r), model.Cell(2, r)) << r;
+        // Reading a column down from any row gives the same cells as looking each one up,
+        // beyond the last row and in the row numbers too.
+        for (int col : {0, 2, 3}) {
+            const int first = static_cast<int>(random() % 1200);
+            TextGrid::ColumnReader reader(appended, col, first);
+            for (int r = first; r < 3005; ++r) ASSERT_EQ(reader.Next(), appended.Cell(col, r)) << r;
+        }
     }
 }
 
