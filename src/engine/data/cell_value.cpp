@@ -3,16 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "engine/data/text_rules.h"
-
 namespace vostrel {
 
-CellKind ReadCell(std::string_view text, double& value) {
-    // Most cells are plain numbers; they need neither the checks below nor a copy.
-    if (std::optional<double> plain = ReadPlainDecimal(text)) {
-        value = *plain;
-        return CellKind::Number;
-    }
+CellKind ReadOtherCell(std::string_view text, double& value) {
     bool strip = false;
     for (char c : text) {
         if (c == ',' || c == '$') {

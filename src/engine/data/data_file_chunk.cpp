@@ -1,5 +1,7 @@
 #include "engine/data/data_file_chunk.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -25,13 +27,47 @@ void DataFileChunk::Clear() {
     dropped_ = false;
 }
 
+namespace {
+
+// Finds the line ends of a text from the front: the next LF and the next CR are each looked
+// for (quickly, with memchr) only once the text has been read past the last one found, so
+// that a file with only one kind of line end is not searched through for the other on
+// every line.
+class LineEnds {
+  public:
+    explicit LineEnds(std::string_view text)
+        : text_(text), nextLf_(Find('\n', 0)), nextCr_(Find('\r', 0)) {}
+
+    // Where the line that starts at `pos` ends.
+    std::size_t From(std::size_t pos) {
+        if (nextLf_ < pos) nextLf_ = Find('\n', pos);
+        if (nextCr_ < pos) nextCr_ = Find('\r', pos);
+        return std::min(nextLf_, nextCr_);
+    }
+
+  private:
+    std::size_t Find(char c, std::size_t pos) const {
+        if (pos >= text_.size()) return text_.size();
+        const void* at = std::memchr(text_.data() + pos, c, text_.size() - pos);
+        return at == nullptr
+                   ? text_.size()
+                   : static_cast<std::size_t>(static_cast<const char*>(at) - text_.data());
+    }
+
+    std::string_view text_;
+    std::size_t nextLf_;  // the first LF at or after the text read so far, or the end
+    std::size_t nextCr_;
+};
+
+}  // namespace
+
 void DataFileChunk::Split(std::string_view text, bool startOfFile) {
     Clear();
     bool first = startOfFile;
+    LineEnds lineEnds(text);
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+        const std::size_t end = lineEnds.From(pos);
         const std::string_view line = text.substr(pos, end - pos);
         pos = end;
         if (pos < text.size()) {

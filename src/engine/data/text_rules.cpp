@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 
 #include "engine/data/missing_value.h"
 #include "engine/user_interface.h"
@@ -62,42 +61,9 @@ NormalisedNumber NormaliseNumber(std::string_view text) {
     return result;
 }
 
-std::optional<double> ReadPlainDecimal(std::string_view text) {
-    // Exact powers of ten: every one up to 10^22 is a double.
-    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
-                                              1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
-                                              1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-    constexpr std::ptrdiff_t kMaxDigits = 19;  // any 19 digits fit 64 bits
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = p != end && *p == '-';
-    if (negative) ++p;
-    // The digits before and after the point make one whole number; the decimals say
-    // by which power of ten to divide it.
-    std::uint64_t digits = 0;
-    const char* const wholeStart = p;
-    while (p != end && IsDigit(*p)) digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
-    const std::ptrdiff_t wholeDigits = p - wholeStart;
-    const char* decimalsStart = p;
-    if (p != end && *p == '.') {
-        decimalsStart = ++p;
-        while (p != end && IsDigit(*p))
-            digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
-    }
-    const std::ptrdiff_t decimals = p - decimalsStart;
-    if (p != end || wholeDigits + decimals == 0 || wholeDigits + decimals > kMaxDigits ||
-        digits > (std::uint64_t{1} << 53))
-        return std::nullopt;
-    // The digits and the power of ten are both exact doubles, so the one correctly rounded
-    // division gives the double nearest to the decimal number, as the general conversion does.
-    // The sign goes on before it (rounding is symmetric); adding 0 turns -0 into 0.
-    const auto whole = static_cast<double>(static_cast<std::int64_t>(digits));
-    return (negative ? -whole : whole) / kPowersOfTen[decimals] + 0.0;
-}
-
 std::optional<double> ConvertNumber(std::string_view text) {
     text = TrimSpaces(text);
-    if (std::optional<double> plain = ReadPlainDecimal(text)) return plain;
+    if (double plain = 0; ReadPlainDecimal(text, plain)) return plain;
     if (!text.empty() && text[0] == '+') {
         text.remove_prefix(1);
         // from_chars takes no sign after the plus either.

@@ -64,8 +64,8 @@ TEST(TextRules, PlainDecimalsReadExactlyAsTheGeneralConversion) {
         for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
         if (random() % 4 != 0) text.insert(random() % (text.size() + 1), ".");
         if (random() % 2 == 0) text.insert(0, "-");
-        const std::optional<double> plain = ReadPlainDecimal(text);
-        if (!plain) {
+        double plain = 0;
+        if (!ReadPlainDecimal(text, plain)) {
             // Only digits beyond what a double holds exactly are left to the general rule.
             std::string bare = text;
             std::erase(bare, '.');
@@ -73,16 +73,19 @@ TEST(TextRules, PlainDecimalsReadExactlyAsTheGeneralConversion) {
             ASSERT_GT(std::stoull(bare), 1ull << 53) << text;
             continue;
         }
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(*plain), std::bit_cast<std::uint64_t>(general(text)))
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(general(text)))
             << text;
         ASSERT_EQ(ReadNumber(text), plain) << text;
     }
-    EXPECT_EQ(ReadPlainDecimal("9007199254740992"), 9007199254740992.0);
-    EXPECT_FALSE(ReadPlainDecimal("9007199254740993"));  // rounds: for the general rule
-    EXPECT_FALSE(std::signbit(*ReadPlainDecimal("-0.000")));
+    double value = 0;
+    EXPECT_TRUE(ReadPlainDecimal("9007199254740992", value));
+    EXPECT_EQ(value, 9007199254740992.0);
+    EXPECT_FALSE(ReadPlainDecimal("9007199254740993", value));  // rounds: for the general rule
+    EXPECT_TRUE(ReadPlainDecimal("-0.000", value));
+    EXPECT_FALSE(std::signbit(value));
     for (const char* other : {"", "-", ".", "-.", "1e5", "+1", " 1", "1 ", "1.2.3", "--1", "1-",
                               "1,5", "12345678901234567890"})
-        EXPECT_FALSE(ReadPlainDecimal(other).has_value()) << other;
+        EXPECT_FALSE(ReadPlainDecimal(other, value)) << other;
 }
 
 TEST(TextRules, SplitAtKeepsInnerEmptyFieldsButNotATrailingOne) {
