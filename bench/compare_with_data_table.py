@@ -45,27 +45,30 @@ def generated(build, folder, name, rows, cols):
 
 
 def fread(path):
-    return ["Rscript", "-e", f'library(data.table); invisible(fread("{path}"))']
+    """The whole Rscript process; it prints the time fread itself took."""
+    return ["Rscript", "-e",
+            f'library(data.table); cat(system.time(fread("{path}"))[["elapsed"]])']
 
 
 def compare_loading(build, path, rounds):
     cli = os.path.join(build, "src", "cli", "vostrel-cli")
-    ours, theirs, ratios, rss = [], [], [], []
+    ours, theirs, inner, ratios, innerRatios, rss = [], [], [], [], [], []
     run([cli, "info", path])  # warm the file cache
     for _ in range(rounds):
         seconds, peak, _ = run([cli, "info", path])
         ours.append(seconds)
         rss.append(peak)
-        seconds, _, _ = run(fread(path))
+        seconds, _, output = run(fread(path))
         theirs.append(seconds)
+        inner.append(float(output))
         ratios.append(ours[-1] / theirs[-1])
-    startup = statistics.median(run(["Rscript", "-e", "library(data.table)"])[0]
-                                for _ in range(3))
+        innerRatios.append(ours[-1] / inner[-1])
     print(f"{os.path.basename(path)}: vostrel-cli info median {statistics.median(ours):.3f} s "
           f"(runs {', '.join(f'{s:.2f}' for s in ours)}), peak RSS {max(rss):.0f} MB")
-    print(f"  Rscript fread median {statistics.median(theirs):.3f} s "
-          f"(of which R and data.table starting {startup:.3f} s)")
-    print(f"  ratio vostrel / fread, median of rounds: {statistics.median(ratios):.2f}")
+    print(f"  Rscript fread median {statistics.median(theirs):.3f} s whole process, "
+          f"{statistics.median(inner):.3f} s in fread itself")
+    print(f"  ratio vostrel / Rscript fread, median of rounds: {statistics.median(ratios):.2f}; "
+          f"vostrel / fread itself: {statistics.median(innerRatios):.2f}")
 
 
 def compare_saving(build, path, rounds):

@@ -10,8 +10,10 @@
 #include "engine/data/data_list.h"
 #include "engine/data/data_table.h"
 #include "engine/data/extraction_state.h"
+#include "engine/data/grid/table_history.h"
 #include "engine/data/text_rules.h"
 #include "engine/data/transform.h"
+#include "engine/graphics/graph_window_settings.h"
 #include "engine/helpers/mru_files.h"
 #include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
@@ -45,6 +47,7 @@ class Workspace {
     DataTable table;                           // the grids' text, file name and state
     CaseRules rules;                           // missing-value rules and Process If conditions
     TDataList data{table, sample, rules, ui};  // the numeric store derived from the text
+    TableHistory history{table, data, rules};  // undo and redo of the table's edits
     TransformRec transform;                    // the transform equation
     ExtractionState extraction;                // the seed saved by the last extraction, the index
     BlankCommasSetting blankCommas;            // the answer about blank commas in number lists
@@ -53,6 +56,7 @@ class Workspace {
     ReportWriter report;  // current report target, report sizes, locale, date, text printer
     ChartState chart;     // the control chart definition, points, limits and test settings
     PerformanceAnalysis analysis;  // settings, run description, limits and results of the Action
+    GraphWindowSettings graphWindows;  // black and white mode, the titles dialog's last texts
 };
 
 }  // namespace vostrel

@@ -37,25 +37,29 @@ class TableFiller {
 
     int Cases() const { return cases_; }
     bool ColumnsDropped() const { return dropped_; }
+    bool Cancelled() const { return cancelled_; }
 
   protected:
-    // Every line counts its length and two bytes for its end.
-    void ReportProgress(std::uintmax_t lineLength) {
+    // Every line counts its length and two bytes for its end. False when the user cancelled
+    // the load.
+    bool ReportProgress(std::uintmax_t lineLength) {
         bytesRead_ += lineLength + 2;
-        if (bytesRead_ < nextPercentAt_) return;  // the gauge would not move
+        if (bytesRead_ < nextPercentAt_) return true;  // the gauge would not move
         const int percent =
             fileSize_ == 0
                 ? 100
                 : static_cast<int>(std::min<std::uintmax_t>(bytesRead_ * 100 / fileSize_, 100));
-        if (percent != lastPercent_) {
-            lastPercent_ = percent;
-            ws_.ui.Progress(percent);
-            ws_.ui.ProcessPendingMessages();
-        }
         // The fewest bytes that show the next percent.
         nextPercentAt_ = percent >= 100
                              ? UINTMAX_MAX
                              : (static_cast<std::uintmax_t>(percent + 1) * fileSize_ + 99) / 100;
+        if (percent != lastPercent_) {
+            lastPercent_ = percent;
+            ws_.ui.Progress(percent);
+            ws_.ui.ProcessPendingMessages();
+            if (ws_.ui.ProgressCancelled()) cancelled_ = true;
+        }
+        return !cancelled_;
     }
 
     void StoreNames(const HeaderFields& names) {
@@ -87,6 +91,7 @@ class TableFiller {
     int lastPercent_ = -1;
     int cases_ = 0;
     bool dropped_ = false;
+    bool cancelled_ = false;
 };
 
 // The plain reader: one line after the other, each case's cells stored as text; the
@@ -100,7 +105,7 @@ class PlainFileReader : public TableFiller {
         std::string_view line;
         bool first = true;
         while (reader.Next(line)) {
-            ReportProgress(line.size());
+            if (!ReportProgress(line.size())) return;
             InterpretLine(line, first, *this);
             first = false;
         }
@@ -129,13 +134,15 @@ class ChunkJoiner : public TableFiller {
   public:
     using TableFiller::TableFiller;
 
-    void Join(const DataFileChunk& chunk) {
-        for (std::size_t length : chunk.LineLengths()) ReportProgress(length);
+    // False when the user cancelled the load.
+    bool Join(const DataFileChunk& chunk) {
+        for (std::size_t length : chunk.LineLengths())
+            if (!ReportProgress(length)) return false;
         if (chunk.Names()) StoreNames(*chunk.Names());
         for (const ChunkDescription& description : chunk.Descriptions())
             StoreDescription(description.row, description.fields);
         if (chunk.ColumnsDropped()) dropped_ = true;
-        if (chunk.Cases() == 0) return;
+        if (chunk.Cases() == 0) return true;
 
         EnsureColumns(chunk.ColumnCount());
         const int firstRow = cases_ + 1;
@@ -146,6 +153,7 @@ class ChunkJoiner : public TableFiller {
             table_.DataGrid.AppendCells(k + 1, firstRow, column.text, column.ends);
             AppendValues(k + 1, firstRow, column);
         }
+        return true;
     }
 
     void Finish() { table_.SetCaseRows(std::max(cases_, 1)); }
@@ -191,6 +199,29 @@ bool ReadsInChunks(const FileReading& reading, std::uintmax_t fileSize) {
             break;
     }
     return fileSize >= reading.chunkBytes;
+}
+
+// What reading the lines leaves for the rest of the load.
+struct ReadOutcome {
+    int cases = 0;
+    bool dropped = false;  // fields or names beyond the columns kept
+    bool cancelled = false;
+    std::optional<LoadedValues> values;  // kept while splitting, when the file came in chunks
+};
+
+ReadOutcome ReadLines(Workspace& ws, std::FILE* file, std::uintmax_t size,
+                      const FileReading& reading) {
+    if (ReadsInChunks(reading, size)) {
+        ChunkJoiner joiner(ws, size);
+        ChunkedFile chunks(file, reading.chunkBytes);
+        SplitChunksInParallel(chunks, ReadingThreads(reading),
+                              [&joiner](const DataFileChunk& chunk) { return joiner.Join(chunk); });
+        joiner.Finish();
+        return {joiner.Cases(), joiner.ColumnsDropped(), joiner.Cancelled(), joiner.TakeValues()};
+    }
+    PlainFileReader reader(ws, size);
+    reader.Read(file);
+    return {reader.Cases(), reader.ColumnsDropped(), reader.Cancelled(), std::nullopt};
 }
 
 // Ends the progress window however the load ends.
@@ -240,40 +271,34 @@ LoadResult FileToDataGrid(Workspace& ws, const std::string& filename, const File
     }
 
     table.LoadInProgress = true;
-    int cases = 0;
-    bool dropped = false;
-    std::optional<LoadedValues> values;  // read with the text, when the file came in chunks
+    ReadOutcome read;
     {
         ProgressWindow progress(ws.ui, "Loading File...");
         BusyCursor busy(ws.ui);
-        if (ReadsInChunks(reading, *size)) {
-            ChunkJoiner joiner(ws, *size);
-            ChunkedFile chunks(file.get(), reading.chunkBytes);
-            SplitChunksInParallel(chunks, ReadingThreads(reading),
-                                  [&joiner](const DataFileChunk& chunk) { joiner.Join(chunk); });
-            joiner.Finish();
-            cases = joiner.Cases();
-            dropped = joiner.ColumnsDropped();
-            values = joiner.TakeValues();
-        } else {
-            PlainFileReader reader(ws, *size);
-            reader.Read(file.get());
-            cases = reader.Cases();
-            dropped = reader.ColumnsDropped();
-        }
+        read = ReadLines(ws, file.get(), *size, reading);
     }
     file.reset();
     table.LoadInProgress = false;
+    if (read.cancelled) {
+        // Half a file is not the file: the table is the new, empty one, with no name to
+        // save over the file.
+        ws.data.Cleardata();
+        table.Clear();
+        table.DataFilename.clear();
+        return LoadResult::Cancelled;
+    }
 
-    if (dropped) ws.ui.Warning("The Maximum Number of Columns was Exceeded. Columns Truncated.");
+    if (read.dropped)
+        ws.ui.Warning("The Maximum Number of Columns was Exceeded. Columns Truncated.");
 
-    table.SetCaseRows(std::max(cases, 1));
+    table.SetCaseRows(std::max(read.cases, 1));
     table.Modified = false;
-    if (values)
-        ws.data.UpdateDataFromValues(std::move(*values));
+    if (read.values)
+        ws.data.UpdateDataFromValues(std::move(*read.values));
     else
         ws.data.UpdateData();
     table.DataEdited = true;
+    ws.history.Reset();
     ws.blankCommas.Rearm();
     ws.mru.UpdateList(filename);
     return LoadResult::Loaded;

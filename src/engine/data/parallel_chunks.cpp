@@ -19,7 +19,7 @@ namespace {
 class ChunkPipeline {
   public:
     ChunkPipeline(ChunkedFile& file, int threads,
-                  const std::function<void(const DataFileChunk&)>& join)
+                  const std::function<bool(const DataFileChunk&)>& join)
         : file_(file), join_(join), slots_(static_cast<std::size_t>(threads) * 2 + 1) {}
 
     void Run(int threads);
@@ -44,7 +44,7 @@ class ChunkPipeline {
     void Work();
 
     ChunkedFile& file_;
-    const std::function<void(const DataFileChunk&)>& join_;
+    const std::function<bool(const DataFileChunk&)>& join_;
     std::vector<Slot> slots_;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -111,13 +111,15 @@ void ChunkPipeline::Run(int threads) {
             Slot& next = SlotOf(joined_);
             if (next.split) {
                 lock.unlock();
+                bool more = false;
                 try {
-                    join_(next.chunk);
+                    more = join_(next.chunk);
                 } catch (...) {
                     Fail(lock);
                     break;
                 }
                 lock.lock();
+                if (!more) break;
                 next.split = false;
                 ++joined_;
                 changed_.notify_all();
@@ -140,7 +142,7 @@ void ChunkPipeline::Run(int threads) {
 }  // namespace
 
 void SplitChunksInParallel(ChunkedFile& file, int threads,
-                           const std::function<void(const DataFileChunk&)>& join) {
+                           const std::function<bool(const DataFileChunk&)>& join) {
     ChunkPipeline pipeline(file, std::max(threads, 1), join);
     pipeline.Run(std::max(threads, 1));
 }

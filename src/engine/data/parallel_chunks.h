@@ -10,10 +10,10 @@ namespace vostrel {
 
 // Reads the chunks of `file` one after the other, splits each on one of `threads` threads
 // (the calling thread is one of them) and hands every split chunk to `join` on the calling
-// thread, in file order. A few chunks per thread are held at most, so memory stays small
-// however large the file. An exception from splitting or joining stops the work and is
-// thrown again here.
+// thread, in file order, until `join` returns false. A few chunks per thread are held at most, so
+// memory stays small however large the file. An exception from splitting or joining stops the work
+// and is thrown again here.
 void SplitChunksInParallel(ChunkedFile& file, int threads,
-                           const std::function<void(const DataFileChunk&)>& join);
+                           const std::function<bool(const DataFileChunk&)>& join);
 
 }  // namespace vostrel
