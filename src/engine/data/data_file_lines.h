@@ -14,7 +14,8 @@ namespace vostrel {
 // case), or 0 when the line is not a description line.
 int DescriptionRow(std::string_view line);
 
-// The fields of a description line: what follows its key, its colon and one separator.
+// The fields of a description line: what follows its key, its colon and one separator
+// when there is one.
 HeaderFields SplitDescriptionLine(std::string_view line);
 
 // The first line is the name line when it holds text and none of its fields is a number.
