@@ -1,44 +1,30 @@
-// Loading and deriving a large generated data file: FileToDataGrid reads the text into the
-// grid store and derives the numeric store. Run one size per process to read its peak
-// resident memory, e.g. --benchmark_filter=LoadFile/1000000/10
-//   rows x columns: 1,000,000 x 10 (about 90 MB) and 100,000 x 100.
+// Loading and saving a large generated data file. LoadFile runs FileToDataGrid (reading the
+// text into the grid store and deriving the numeric store) with the plain reader and with
+// the chunked one; SaveFile writes the loaded table back. Run one size per process to read
+// its peak resident memory, e.g. --benchmark_filter='LoadFile/1000000/10/1'
+//   rows x columns: 1,000,000 x 10 (86 MB) and 100,000 x 100; reader 0 plain, 1 chunked.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "engine/data/data_file.h"
 #include "engine/workspace.h"
+#include "generated_data_file.h"
 
 namespace {
 
-// A tab-separated file of numbers like "1234.567", written once and reused.
+// The generated file, written once into the temporary folder and reused.
 std::string GeneratedFile(int rows, int cols) {
     const std::string path =
         (std::filesystem::temp_directory_path() /
          ("vostrel-bench-" + std::to_string(rows) + "x" + std::to_string(cols) + ".dat"))
             .string();
     if (std::filesystem::exists(path)) return path;
-    std::FILE* f = std::fopen((path + ".part").c_str(), "wb");
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> digits(0, 9999999);
-    std::string line;
-    for (int r = 0; r < rows; ++r) {
-        line.clear();
-        for (int c = 0; c < cols; ++c) {
-            const int v = digits(random);
-            if (c > 0) line += '\t';
-            line += std::to_string(v / 1000) + "." + std::to_string(100 + v % 900).substr(0, 3);
-        }
-        line += "\r\n";
-        std::fwrite(line.data(), 1, line.size(), f);
-    }
-    std::fclose(f);
+    if (!vostrel::bench::WriteGeneratedFile(path + ".part", rows, cols)) return path;
     std::filesystem::rename(path + ".part", path);
     return path;
 }
@@ -49,6 +35,11 @@ long PeakResidentMegabytes() {
     return usage.ru_maxrss / 1024;
 }
 
+vostrel::FileReading Reader(std::int64_t chunked) {
+    return {chunked != 0 ? vostrel::FileReading::Method::Chunked
+                         : vostrel::FileReading::Method::Plain};
+}
+
 void LoadFile(benchmark::State& state) {
     const int rows = static_cast<int>(state.range(0));
     const int cols = static_cast<int>(state.range(1));
@@ -57,7 +48,8 @@ void LoadFile(benchmark::State& state) {
     vostrel::MemorySettingsStore settings;
     for (auto _ : state) {
         auto ws = std::make_unique<vostrel::Workspace>(ui, settings);
-        if (vostrel::FileToDataGrid(*ws, path) != vostrel::LoadResult::Loaded ||
+        if (vostrel::FileToDataGrid(*ws, path, Reader(state.range(2))) !=
+                vostrel::LoadResult::Loaded ||
             ws->data.Ncount != rows)
             state.SkipWithError("load failed");
         benchmark::DoNotOptimize(ws->data.CellValues.data());
@@ -70,9 +62,35 @@ void LoadFile(benchmark::State& state) {
 }
 
 BENCHMARK(LoadFile)
-    ->Args({1000000, 10})
-    ->Args({100000, 100})
+    ->ArgNames({"rows", "cols", "chunked"})
+    ->Args({1000000, 10, 1})
+    ->Args({1000000, 10, 0})
+    ->Args({100000, 100, 1})
+    ->Args({100000, 100, 0})
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+    ->Iterations(5);
+
+void SaveFile(benchmark::State& state) {
+    const int rows = static_cast<int>(state.range(0));
+    const int cols = static_cast<int>(state.range(1));
+    const std::string path = GeneratedFile(rows, cols);
+    const std::string saved = path + ".saved";
+    vostrel::SilentUserInterface ui;
+    vostrel::MemorySettingsStore settings;
+    vostrel::Workspace ws(ui, settings);
+    if (vostrel::FileToDataGrid(ws, path) != vostrel::LoadResult::Loaded)
+        state.SkipWithError("load failed");
+    for (auto _ : state) {
+        if (!vostrel::SaveFile(ws, saved, true, true, false)) state.SkipWithError("save failed");
+    }
+    state.counters["MB_file"] = static_cast<double>(std::filesystem::file_size(saved)) / 1e6;
+    std::filesystem::remove(saved);
+}
+
+BENCHMARK(SaveFile)
+    ->ArgNames({"rows", "cols"})
+    ->Args({1000000, 10})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 }  // namespace

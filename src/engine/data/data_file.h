@@ -6,6 +6,7 @@
 // comment lines starting with "*"; one case per other line, fields separated by tabs,
 // commas or spaces. Lines end with CR LF (LF and CR alone are read too).
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,10 +21,23 @@ std::optional<std::uintmax_t> GetFileLength(const std::string& filename);
 
 enum class LoadResult { Loaded, Cancelled, Failed };
 
+// How a file is read. The plain reader takes one line after the other and derives the
+// numbers from the stored text afterwards. The chunked reader splits chunks of whole lines
+// on several threads, keeping each cell's value as it splits it, and joins them in order.
+// Both give the same table, messages and progress; by default files smaller than one
+// chunk are read plainly.
+struct FileReading {
+    enum class Method { Automatic, Plain, Chunked };
+    Method method = Method::Automatic;
+    std::size_t chunkBytes = std::size_t{1} << 20;
+    int threads = 0;  // 0: one per processor core
+};
+
 // Loads a file into a new table (asking first whether to save a modified one). On
 // failure the table is the new, empty one and the user has seen "File Error" or
 // "File Error!".
-LoadResult FileToDataGrid(Workspace& ws, const std::string& filename);
+LoadResult FileToDataGrid(Workspace& ws, const std::string& filename,
+                          const FileReading& reading = {});
 
 // Writes the table (or its selected block) with CR LF line ends. On success the table
 // takes the file name and is no longer modified; on failure the user sees

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "engine/data/cell_value.h"
 #include "engine/data/parallel_columns.h"
 #include "engine/data/text_rules.h"
 #include "engine/user_interface.h"
@@ -122,39 +123,6 @@ void TDataList::MaxSizeCellArray() {
     SetAllRowsModified();
 }
 
-namespace {
-
-enum class CellKind { Number, Missing, Text };
-
-// Reads a cell as the data table does: thousands separators and currency signs are
-// dropped, any character outside the numeric set makes it text, blanks and lone points
-// are missing. One pass over the text; a copy only when something must be dropped.
-CellKind ReadCell(std::string_view text, double& value) {
-    bool strip = false;
-    for (char c : text) {
-        if (c == ',' || c == '$') {
-            strip = true;
-        } else if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E' ||
-                     c == 'e' || c == ' ' || c == '\t')) {
-            return CellKind::Text;
-        }
-    }
-    std::string stripped;
-    if (strip) {
-        stripped.reserve(text.size());
-        for (char c : text)
-            if (c != ',' && c != '$') stripped.push_back(c);
-        text = stripped;
-    }
-    if (text.empty() || text == "." || text == "..") return CellKind::Missing;
-    std::optional<double> number = ReadNumber(text);
-    if (!number) return CellKind::Missing;
-    value = *number;
-    return CellKind::Number;
-}
-
-}  // namespace
-
 // The value of one cell from its text; text cells get TextMarker until levels are coded.
 double TDataList::DeriveCell(int col, int row) {
     double value = 0;
@@ -204,6 +172,11 @@ void TDataList::DeriveColumn(int col, int rows) {
         if (row > Ncount || MaxSizeCellChange || RowModified[static_cast<std::size_t>(row)])
             Value(col, row) = DeriveCell(col, row);
     }
+    FinishColumn(col, rows);
+}
+
+// Once a column's values are known: its text levels, or none, and its range.
+void TDataList::FinishColumn(int col, int rows) {
     if (StringVar[static_cast<std::size_t>(col)])
         CodeTextColumn(col, rows);
     else
@@ -211,20 +184,14 @@ void TDataList::DeriveColumn(int col, int rows) {
     for (int row = 1; row <= rows; ++row) SetHighLow(Value(col, row), col);
 }
 
-void TDataList::UpdateData() {
-    BusyCursor busy(ui_);
-    MaxSizeCellArray();
-    const int cols = MaxCol();
-    const int rows = table_.CaseRows();
+void TDataList::ClearColumnFlags(int cols) {
     for (int i = 1; i <= cols; ++i) {
         Highlow[static_cast<std::size_t>(i)] = false;
         StringVar[static_cast<std::size_t>(i)] = false;
     }
-    // Each column is derived on its own (its values, its text levels, its range), so large
-    // tables share the columns out among the processor's cores. The results do not depend
-    // on how they are shared.
-    ForEachColumnInParallel(cols, static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
-                            [this, rows](int col) { DeriveColumn(col, rows); });
+}
+
+void TDataList::FinishDerivation(int rows) {
     for (int row = 1; row <= rows; ++row) {
         RowModified[static_cast<std::size_t>(row)] = 0;
         RowRunCode[static_cast<std::size_t>(row)] = 0;
@@ -233,6 +200,44 @@ void TDataList::UpdateData() {
     MaxSizeA_Array(rows);
     DataChanged = false;
     ++derivationCount_;
+}
+
+void TDataList::UpdateData() {
+    BusyCursor busy(ui_);
+    MaxSizeCellArray();
+    const int cols = MaxCol();
+    const int rows = table_.CaseRows();
+    ClearColumnFlags(cols);
+    // Each column is derived on its own (its values, its text levels, its range), so large
+    // tables share the columns out among the processor's cores. The results do not depend
+    // on how they are shared.
+    ForEachColumnInParallel(cols, static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+                            [this, rows](int col) { DeriveColumn(col, rows); });
+    FinishDerivation(rows);
+}
+
+void TDataList::UpdateDataFromValues(LoadedValues loaded) {
+    BusyCursor busy(ui_);
+    const int cols = MaxCol();
+    const int rows = table_.CaseRows();
+    // The values stand in for the cells' text; rows they do not reach are missing.
+    CellValues.resize(static_cast<std::size_t>(cols) + 1 + DerivedColumnCount);
+    for (int col = 1; col <= cols; ++col) {
+        ValueColumn& values = CellValues[static_cast<std::size_t>(col)];
+        values.clear();
+        if (static_cast<std::size_t>(col) < loaded.columns.size())
+            values = std::move(loaded.columns[static_cast<std::size_t>(col)]);
+        values.resize(std::min(values.size(), static_cast<std::size_t>(rows) + 1));
+    }
+    MaxSizeCellArray();
+    ClearColumnFlags(cols);
+    for (int col = 1; col <= cols; ++col)
+        StringVar[static_cast<std::size_t>(col)] =
+            static_cast<std::size_t>(col) < loaded.textColumns.size() &&
+            loaded.textColumns[static_cast<std::size_t>(col)] != 0;
+    ForEachColumnInParallel(cols, static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+                            [this, rows](int col) { FinishColumn(col, rows); });
+    FinishDerivation(rows);
 }
 
 bool TDataList::ProcessOK(int row) const {

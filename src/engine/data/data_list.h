@@ -27,6 +27,15 @@ using TColArrayOfDouble = TColArray<double>;
 using TColArrayOfBoolean = TColArray<bool>;
 using TColArrayOfInteger = TColArray<int>;
 
+// The values of a table's cells as the file reader found them while it split the lines,
+// so that they need not be read from the text again: columns[c][row] for data columns
+// 1.. and rows 1.. (index 0 unused; a column may stop short, its later rows are missing),
+// and textColumns[c] set when a cell of column c is text (its value is then TextMarker).
+struct LoadedValues {
+    std::vector<std::vector<double, LargeArrayAllocator<double>>> columns;
+    std::vector<char> textColumns;
+};
+
 // Rounds to the nearest integer, halves to the even neighbour.
 int RoundHalfEven(double x);
 
@@ -93,6 +102,9 @@ class TDataList {
 
     void SetRow(int row);
     void UpdateData();
+    // What UpdateData gives, with every cell's value taken from `loaded` instead of its
+    // text; the values must be those the text derives to (text levels are coded as usual).
+    void UpdateDataFromValues(LoadedValues loaded);
     void MaxSizeCellArray();
 
     int Acount() const { return sample_.Acount(); }
@@ -134,6 +146,9 @@ class TDataList {
     double DescNumber(int c, int descRow) const;
     double DeriveCell(int col, int row);
     void DeriveColumn(int col, int rows);
+    void FinishColumn(int col, int rows);
+    void ClearColumnFlags(int cols);
+    void FinishDerivation(int rows);
     void CodeTextColumn(int col, int rows);
     void NumberRunsByCode(TRunInfo& runInfo, int n, bool groupsFit);
 

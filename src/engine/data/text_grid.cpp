@@ -82,6 +82,54 @@ void TextGrid::SetCell(int col, int row, std::string_view text) {
     StoreCell(columns_[static_cast<std::size_t>(col)], row, text);
 }
 
+void TextGrid::AppendCells(int col, int firstRow, std::string_view text,
+                           std::span<const std::uint32_t> ends) {
+    const auto count = static_cast<int>(ends.size());
+    if (col < 0 || col >= ColCount() || firstRow < 0 || count > rowCount_ - firstRow ||
+        (numberedRows_ && col == 0)) {
+        for (int i = 0; i < count; ++i) {
+            const std::uint32_t begin = i == 0 ? 0 : ends[static_cast<std::size_t>(i) - 1];
+            SetCell(col, firstRow + i,
+                    text.substr(begin, ends[static_cast<std::size_t>(i)] - begin));
+        }
+        return;
+    }
+    Column& column = columns_[static_cast<std::size_t>(col)];
+    int i = 0;
+    while (i < count) {
+        // The cells that fall into one block are copied at once.
+        const int row = firstRow + i;
+        const auto blockIndex = static_cast<std::size_t>(row / kBlockRows);
+        const auto slot = static_cast<std::size_t>(row % kBlockRows);
+        const int inBlock = std::min(count - i, kBlockRows - static_cast<int>(slot));
+        const auto first = static_cast<std::size_t>(i);
+        const auto last = first + static_cast<std::size_t>(inBlock);  // one past
+        i += inBlock;
+        const std::uint32_t begin = first == 0 ? 0 : ends[first - 1];
+        const std::uint32_t end = ends[last - 1];
+        if (blockIndex < column.blocks.size() && column.blocks[blockIndex].ends.size() > slot) {
+            // Not empty below firstRow after all: write cell by cell.
+            for (std::size_t k = first; k < last; ++k) {
+                const std::uint32_t from = k == 0 ? 0 : ends[k - 1];
+                StoreCell(column, firstRow + static_cast<int>(k),
+                          text.substr(from, ends[k] - from));
+            }
+            continue;
+        }
+        if (end == begin) continue;  // empty cells need nothing stored
+        if (blockIndex >= column.blocks.size()) column.blocks.resize(blockIndex + 1);
+        Block& block = column.blocks[blockIndex];
+        const auto base = static_cast<std::uint32_t>(block.text.size());
+        if (block.text.size() + (end - begin) > std::numeric_limits<std::uint32_t>::max())
+            throw std::length_error("cell text too long");
+        block.text.reserve(block.text.size() + (end - begin));
+        block.text.append(text.substr(begin, end - begin));
+        block.ends.reserve(slot + static_cast<std::size_t>(inBlock));
+        block.ends.resize(slot, base);  // the empty rows before
+        for (std::size_t k = first; k < last; ++k) block.ends.push_back(base + (ends[k] - begin));
+    }
+}
+
 void TextGrid::SetColCount(int colCount) {
     columns_.resize(static_cast<std::size_t>(std::max(colCount, 1)));
 }
@@ -254,6 +302,18 @@ void TextGrid::DeleteColumns(int at, int count) {
     count = std::min(count, ColCount() - at);
     columns_.erase(columns_.begin() + at, columns_.begin() + at + count);
     if (columns_.empty()) columns_.resize(1);
+}
+
+TextGrid::ColumnReader::ColumnReader(const TextGrid& grid, int col, int firstRow)
+    : grid_(&grid),
+      col_(col),
+      row_(firstRow),
+      stored_(col >= 0 && col < grid.ColCount() && !(grid.numberedRows_ && col == 0)) {}
+
+void TextGrid::ColumnReader::EnterBlock(std::size_t index) {
+    const Column& column = grid_->columns_[static_cast<std::size_t>(col_)];
+    blockIndex_ = index;
+    block_ = index < column.blocks.size() ? &column.blocks[index] : nullptr;
 }
 
 std::size_t TextGrid::StoredBytes() const {

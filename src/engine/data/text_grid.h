@@ -9,6 +9,7 @@
 // as the row number and cannot be written.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ class TextGrid {
     std::string CellString(int col, int row) const { return std::string(Cell(col, row)); }
     // Writes a cell; writes outside the grid (and to a numbered row label) are ignored.
     void SetCell(int col, int row, std::string_view text);
+    // Writes ends.size() cells of one column from row firstRow down, as SetCell would one by
+    // one: cell i is text[ends[i - 1], ends[i]) (from 0 for the first). Meant for filling a
+    // column from the top, when the rows from firstRow down are still empty.
+    void AppendCells(int col, int firstRow, std::string_view text,
+                     std::span<const std::uint32_t> ends);
 
     // New rows and columns are empty; removed ones are gone.
     void SetColCount(int colCount);
@@ -57,6 +63,9 @@ class TextGrid {
     void SwapCells(int col, const std::vector<int>& rows, PackedTexts& texts);
 
     bool NumberedRows() const { return numberedRows_; }
+
+    // Reads the cells of one column from a row down (see below).
+    class ColumnReader;
 
     // Bytes held by the cells' text and offsets (for the memory figures).
     std::size_t StoredBytes() const;
@@ -90,6 +99,34 @@ class TextGrid {
     int rowCount_ = 0;
     bool numberedRows_ = false;
     mutable std::string rowLabel_;  // backs the view of a numbered row label
+};
+
+// Reads the cells of one column from a row down, one after the other, without looking each
+// one up: for writing whole tables. The grid must not change while it is read.
+class TextGrid::ColumnReader {
+  public:
+    ColumnReader(const TextGrid& grid, int col, int firstRow);
+    // The cell of the next row (the first call gives firstRow's).
+    std::string_view Next() {
+        const int row = row_++;
+        if (!stored_ || row < 0 || row >= grid_->rowCount_) return grid_->Cell(col_, row);
+        const auto index = static_cast<std::size_t>(row / kBlockRows);
+        if (index != blockIndex_) EnterBlock(index);
+        const auto slot = static_cast<std::size_t>(row % kBlockRows);
+        if (block_ == nullptr || slot >= block_->ends.size()) return {};
+        const std::uint32_t begin = slot == 0 ? 0 : block_->ends[slot - 1];
+        return {block_->text.data() + begin, block_->ends[slot] - begin};
+    }
+
+  private:
+    void EnterBlock(std::size_t index);
+
+    const TextGrid* grid_;
+    int col_;
+    int row_;
+    bool stored_;  // the column's cells are stored (not row numbers, not outside the grid)
+    std::size_t blockIndex_ = static_cast<std::size_t>(-1);
+    const Block* block_ = nullptr;
 };
 
 }  // namespace vostrel

@@ -63,6 +63,7 @@ NormalisedNumber NormaliseNumber(std::string_view text) {
 
 std::optional<double> ConvertNumber(std::string_view text) {
     text = TrimSpaces(text);
+    if (double plain = 0; ReadPlainDecimal(text, plain)) return plain;
     if (!text.empty() && text[0] == '+') {
         text.remove_prefix(1);
         // from_chars takes no sign after the plus either.

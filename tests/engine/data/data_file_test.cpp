@@ -17,11 +17,14 @@ using ::testing::ElementsAre;
 using vostrel::testing::ScriptedUserInterface;
 using vostrel::testing::TempDir;
 
-class DataFileTest : public ::testing::Test {
+// Every test runs with the plain reader and with the chunked one (tiny chunks, so that
+// chunk boundaries fall everywhere).
+class DataFileTest : public ::testing::TestWithParam<FileReading::Method> {
   protected:
     LoadResult Load(std::string_view bytes) {
-        return FileToDataGrid(ws, dir.Write("data.dat", bytes));
+        return FileToDataGrid(ws, dir.Write("data.dat", bytes), Reading());
     }
+    static FileReading Reading() { return {GetParam(), 16, 2}; }
     std::string Cell(int c, int r) const { return ws.table.DataGrid.CellString(c, r); }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -40,7 +43,7 @@ class DataFileTest : public ::testing::Test {
     Workspace ws{ui, settings};
 };
 
-TEST_F(DataFileTest, NamesDescriptionsCommentsAndCases) {
+TEST_P(DataFileTest, NamesDescriptionsCommentsAndCases) {
     ASSERT_EQ(Load("Height Weight\r\n"
                    "* measured on Monday\r\n"
                    "Title:\tBody height\t\tX\r\n"
@@ -72,7 +75,7 @@ TEST_F(DataFileTest, NamesDescriptionsCommentsAndCases) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
-TEST_F(DataFileTest, AFirstLineWithANumberIsACase) {
+TEST_P(DataFileTest, AFirstLineWithANumberIsACase) {
     Load("Height 12\n5 6\n");
     EXPECT_THAT(Names(), ElementsAre("Col1", "Col2"));
     EXPECT_THAT(Row(1), ElementsAre("Height", "12"));
@@ -80,7 +83,7 @@ TEST_F(DataFileTest, AFirstLineWithANumberIsACase) {
     EXPECT_FALSE(ws.table.HasNames);
 }
 
-TEST_F(DataFileTest, NamesAreRecognisedOnlyOnTheFirstLine) {
+TEST_P(DataFileTest, NamesAreRecognisedOnlyOnTheFirstLine) {
     Load("USL:\t5\nA\tB\n1\t2\n");
     EXPECT_THAT(Names(), ElementsAre("Col1", "Col2"));
     EXPECT_THAT(Row(1), ElementsAre("A", "B"));
@@ -88,7 +91,7 @@ TEST_F(DataFileTest, NamesAreRecognisedOnlyOnTheFirstLine) {
     EXPECT_THAT(Row(1), ElementsAre("A", "B"));
 }
 
-TEST_F(DataFileTest, ADescriptionValueRightAfterTheColonKeepsItsFirstCharacter) {
+TEST_P(DataFileTest, ADescriptionValueRightAfterTheColonKeepsItsFirstCharacter) {
     ASSERT_EQ(Load("A\tB\n"
                    "USL:510\t520\n"
                    "Target: 500\n"
@@ -105,13 +108,13 @@ TEST_F(DataFileTest, ADescriptionValueRightAfterTheColonKeepsItsFirstCharacter) 
     EXPECT_EQ(ws.table.DescGrid.CellString(1, DescTitleRow), "Weight");
 }
 
-TEST_F(DataFileTest, ColumnsGrowWithLongerLinesAndTrailingTabs) {
+TEST_P(DataFileTest, ColumnsGrowWithLongerLinesAndTrailingTabs) {
     Load("A\tB\t\n1\t2\t3\t4\n5\t\n");
     EXPECT_THAT(Names(), ElementsAre("A", "B", "Col3", "Col4"));
     EXPECT_THAT(Row(2), ElementsAre("5", "", "", ""));
 }
 
-TEST_F(DataFileTest, AnyLineEndReads) {
+TEST_P(DataFileTest, AnyLineEndReads) {
     for (std::string_view bytes : {"1 2\n3 4\n", "1 2\r\n3 4\r\n", "1 2\r3 4\r", "1 2\n3 4"}) {
         Load(bytes);
         EXPECT_EQ(ws.table.CaseRows(), 2) << bytes;
@@ -119,7 +122,7 @@ TEST_F(DataFileTest, AnyLineEndReads) {
     }
 }
 
-TEST_F(DataFileTest, AByteOrderMarkIsNotPartOfTheFirstName) {
+TEST_P(DataFileTest, AByteOrderMarkIsNotPartOfTheFirstName) {
     Load("\xEF\xBB\xBFHeight\tWeight\n1\t2\n");
     EXPECT_THAT(Names(), ElementsAre("Height", "Weight"));
     Load(
@@ -129,7 +132,7 @@ TEST_F(DataFileTest, AByteOrderMarkIsNotPartOfTheFirstName) {
     EXPECT_FALSE(ws.data.StringVar[1]);
 }
 
-TEST_F(DataFileTest, WideLinesAreTruncatedWithOneWarning) {
+TEST_P(DataFileTest, WideLinesAreTruncatedWithOneWarning) {
     std::string line, names;
     for (int i = 1; i <= 600; ++i) {
         line += std::to_string(i) + "\t";
@@ -143,7 +146,7 @@ TEST_F(DataFileTest, WideLinesAreTruncatedWithOneWarning) {
                 ElementsAre("The Maximum Number of Columns was Exceeded. Columns Truncated."));
 }
 
-TEST_F(DataFileTest, EmptyAndOddFilesGiveAnEmptyOrPartialTable) {
+TEST_P(DataFileTest, EmptyAndOddFilesGiveAnEmptyOrPartialTable) {
     EXPECT_EQ(Load(""), LoadResult::Loaded);
     EXPECT_FALSE(ws.table.HaveData());
     Load("* only\n* comments\n");
@@ -161,21 +164,21 @@ TEST_F(DataFileTest, EmptyAndOddFilesGiveAnEmptyOrPartialTable) {
     EXPECT_TRUE(ui.errors.empty());
 }
 
-TEST_F(DataFileTest, UnreadableFilesGiveFileErrors) {
-    EXPECT_EQ(FileToDataGrid(ws, dir.File("missing.dat")), LoadResult::Failed);
-    EXPECT_EQ(FileToDataGrid(ws, dir.Path().string()), LoadResult::Failed);
+TEST_P(DataFileTest, UnreadableFilesGiveFileErrors) {
+    EXPECT_EQ(FileToDataGrid(ws, dir.File("missing.dat"), Reading()), LoadResult::Failed);
+    EXPECT_EQ(FileToDataGrid(ws, dir.Path().string(), Reading()), LoadResult::Failed);
     EXPECT_THAT(ui.errors, ElementsAre("File Error", "File Error"));
     if (geteuid() != 0) {  // root reads anything
         const std::string file = dir.Write("locked.dat", "1\n");
         chmod(file.c_str(), 0);
-        EXPECT_EQ(FileToDataGrid(ws, file), LoadResult::Failed);
+        EXPECT_EQ(FileToDataGrid(ws, file, Reading()), LoadResult::Failed);
         EXPECT_EQ(ui.errors.back(), "File Error!");
     }
     EXPECT_FALSE(ws.table.HaveData());
     EXPECT_TRUE(ws.table.DataFilename.empty());
 }
 
-TEST_F(DataFileTest, AModifiedTableIsOfferedForSavingFirst) {
+TEST_P(DataFileTest, AModifiedTableIsOfferedForSavingFirst) {
     Load("1\n2\n");
     ws.table.Modified = true;
     ui.answers = {Answer::Cancel};
@@ -194,7 +197,7 @@ TEST_F(DataFileTest, AModifiedTableIsOfferedForSavingFirst) {
     EXPECT_EQ(Cell(1, 1), "3");
 }
 
-TEST_F(DataFileTest, ACancelledLoadLeavesAnEmptyTableWithoutTheFileName) {
+TEST_P(DataFileTest, ACancelledLoadLeavesAnEmptyTableWithoutTheFileName) {
     ui.cancelProgress = true;
     EXPECT_EQ(Load("A\tB\n1\t2\n3\t4\n"), LoadResult::Cancelled);
     EXPECT_FALSE(ws.table.HaveData());
@@ -205,7 +208,7 @@ TEST_F(DataFileTest, ACancelledLoadLeavesAnEmptyTableWithoutTheFileName) {
     EXPECT_EQ(Load("A\tB\n1\t2\n"), LoadResult::Loaded);  // the next load is not refused
 }
 
-TEST_F(DataFileTest, LoadingReArmsTheBlankCommasQuestion) {
+TEST_P(DataFileTest, LoadingReArmsTheBlankCommasQuestion) {
     ui.answers = {Answer::Yes};
     ParseNumberList("1,,2", ui, ws.blankCommas);
     ASSERT_TRUE(ws.blankCommas.Asked());
@@ -213,7 +216,7 @@ TEST_F(DataFileTest, LoadingReArmsTheBlankCommasQuestion) {
     EXPECT_FALSE(ws.blankCommas.Asked());
 }
 
-TEST_F(DataFileTest, SaveWritesNamesDescriptionsAndCasesWithCrLf) {
+TEST_P(DataFileTest, SaveWritesNamesDescriptionsAndCasesWithCrLf) {
     Load("Height\tWeight\nTitle:\tH\t\n1\t2\n3\t\n");
     const std::string out = dir.File("out.zqx");
     ASSERT_TRUE(SaveFile(ws, out, true, true, false));
@@ -222,13 +225,13 @@ TEST_F(DataFileTest, SaveWritesNamesDescriptionsAndCasesWithCrLf) {
     EXPECT_EQ(ws.mru.Flist[0], out);
 
     // Reading it back gives the same table.
-    ASSERT_EQ(FileToDataGrid(ws, out), LoadResult::Loaded);
+    ASSERT_EQ(FileToDataGrid(ws, out, Reading()), LoadResult::Loaded);
     EXPECT_THAT(Names(), ElementsAre("Height", "Weight"));
     EXPECT_EQ(ws.table.DescGrid.CellString(1, DescTitleRow), "H");
     EXPECT_THAT(Row(2), ElementsAre("3", ""));
 }
 
-TEST_F(DataFileTest, DefaultNamesAndSelectedBlocksWriteLess) {
+TEST_P(DataFileTest, DefaultNamesAndSelectedBlocksWriteLess) {
     Load("1\t2\t3\nUSL:\t9\n4\t5\t6\n");
     EXPECT_EQ(DataFileText(ws.table, true, true, false), "USL:\t9\t\t\r\n1\t2\t3\r\n4\t5\t6\r\n");
     ws.table.Selection = GridRect{2, 1, 3, 2};
@@ -240,19 +243,19 @@ TEST_F(DataFileTest, DefaultNamesAndSelectedBlocksWriteLess) {
     EXPECT_TRUE(options.ShowDialog());
 }
 
-TEST_F(DataFileTest, NamesThatLookLikeNumbersReadBackAsACase) {
+TEST_P(DataFileTest, NamesThatLookLikeNumbersReadBackAsACase) {
     Load("1\t2\n");
     ws.table.SetColumnName(1, "Height");
     ws.table.SetColumnName(2, "2019");
     const std::string out = dir.File("years.dat");
     ASSERT_TRUE(SaveFile(ws, out, true, false, false));
-    FileToDataGrid(ws, out);
+    FileToDataGrid(ws, out, Reading());
     EXPECT_THAT(Names(), ElementsAre("Col1", "Col2"));
     EXPECT_THAT(Row(1), ElementsAre("Height", "2019"));
     EXPECT_TRUE(ws.data.StringVar[1]);
 }
 
-TEST_F(DataFileTest, AFailedSaveKeepsTheOldFileAndTheModifiedState) {
+TEST_P(DataFileTest, AFailedSaveKeepsTheOldFileAndTheModifiedState) {
     Load("1\n2\n");
     const std::string out = dir.Write("keep.dat", "old contents\r\n");
     ws.table.Modified = true;
@@ -275,6 +278,14 @@ TEST_F(DataFileTest, AFailedSaveKeepsTheOldFileAndTheModifiedState) {
     }
     EXPECT_EQ(files, 2);  // data.dat and keep.dat
 }
+
+INSTANTIATE_TEST_SUITE_P(Readers, DataFileTest,
+                         ::testing::Values(FileReading::Method::Plain,
+                                           FileReading::Method::Chunked),
+                         [](const ::testing::TestParamInfo<FileReading::Method>& reader) {
+                             return reader.param == FileReading::Method::Plain ? "Plain"
+                                                                               : "Chunked";
+                         });
 
 }  // namespace
 }  // namespace vostrel

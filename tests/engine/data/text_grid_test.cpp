@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace vostrel {
@@ -67,6 +70,42 @@ TEST(TextGrid, AgreesWithAPlainModelUnderRandomEdits) {
             ASSERT_EQ(grid.Cell(c, r),
                       model[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
                 << c << "," << r;
+}
+
+// Appending a column's cells in runs must give what setting them one by one gives, across
+// block boundaries, over gaps, and over rows that already hold text.
+TEST(TextGrid, AppendingCellsEqualsSettingThemOneByOne) {
+    std::mt19937 random(9);
+    for (int round = 0; round < 30; ++round) {
+        TextGrid appended(3, 3000, true), model(3, 3000, true);
+        if (round % 3 == 0) {
+            appended.SetCell(2, 1500, "there before");
+            model.SetCell(2, 1500, "there before");
+        }
+        int row = static_cast<int>(random() % 700);
+        while (row < 2990) {
+            const int count = std::min(static_cast<int>(random() % 900), 2999 - row);
+            std::string text;
+            std::vector<std::uint32_t> ends;
+            for (int i = 0; i < count; ++i) {
+                std::string cell(random() % 3 == 0 ? 0 : random() % 9, 'a');
+                for (char& c : cell) c = static_cast<char>('a' + random() % 26);
+                text += cell;
+                ends.push_back(static_cast<std::uint32_t>(text.size()));
+                model.SetCell(2, row + i, cell);
+            }
+            appended.AppendCells(2, row, text, ends);
+            row += count + static_cast<int>(random() % 3);
+        }
+        for (int r = 0; r < 3000; ++r) ASSERT_EQ(appended.Cell(2, r), model.Cell(2, r)) << r;
+        // Reading a column down from any row gives the same cells as looking each one up,
+        // beyond the last row and in the row numbers too.
+        for (int col : {0, 2, 3}) {
+            const int first = static_cast<int>(random() % 1200);
+            TextGrid::ColumnReader reader(appended, col, first);
+            for (int r = first; r < 3005; ++r) ASSERT_EQ(reader.Next(), appended.Cell(col, r)) << r;
+        }
+    }
 }
 
 TEST(TextGrid, ShrinkingForgetsTheRemovedCells) {

@@ -1,5 +1,10 @@
 #include "engine/data/text_rules.h"
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <random>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -43,6 +48,44 @@ TEST(TextRules, NormaliseAndConvert) {
     for (const char* bad : {"", "..5", "3-4", "1e999", "-1e999", "1,234", "$12", "1.2.3", "e5",
                             "inf", "nan", "0x10", "+-1", "1 2"})
         EXPECT_FALSE(ReadNumber(bad).has_value()) << bad;
+}
+
+// Plain decimals skip the general conversion; they must read to the very same double.
+TEST(TextRules, PlainDecimalsReadExactlyAsTheGeneralConversion) {
+    std::mt19937_64 random(11);
+    auto general = [](const std::string& text) {
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value == 0 ? 0.0 : value;
+    };
+    for (int i = 0; i < 100000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 19);
+        std::string text;
+        for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+        if (random() % 4 != 0) text.insert(random() % (text.size() + 1), ".");
+        if (random() % 2 == 0) text.insert(0, "-");
+        double plain = 0;
+        if (!ReadPlainDecimal(text, plain)) {
+            // Only digits beyond what a double holds exactly are left to the general rule.
+            std::string bare = text;
+            std::erase(bare, '.');
+            std::erase(bare, '-');
+            ASSERT_GT(std::stoull(bare), 1ull << 53) << text;
+            continue;
+        }
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(general(text)))
+            << text;
+        ASSERT_EQ(ReadNumber(text), plain) << text;
+    }
+    double value = 0;
+    EXPECT_TRUE(ReadPlainDecimal("9007199254740992", value));
+    EXPECT_EQ(value, 9007199254740992.0);
+    EXPECT_FALSE(ReadPlainDecimal("9007199254740993", value));  // rounds: for the general rule
+    EXPECT_TRUE(ReadPlainDecimal("-0.000", value));
+    EXPECT_FALSE(std::signbit(value));
+    for (const char* other : {"", "-", ".", "-.", "1e5", "+1", " 1", "1 ", "1.2.3", "--1", "1-",
+                              "1,5", "12345678901234567890"})
+        EXPECT_FALSE(ReadPlainDecimal(other, value)) << other;
 }
 
 TEST(TextRules, SplitAtKeepsInnerEmptyFieldsButNotATrailingOne) {
