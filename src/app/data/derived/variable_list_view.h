@@ -1,10 +1,8 @@
 #pragma once
 // A variable list of the engine shown in a list widget: the widget shows each item's name
-// (without its code letters) in the list's order, and hands back the selected indexes.
+// (without its code letters) in the list's order.
 
-#include <vector>
-
-class QListWidget;
+#include "app/shell/variable_list_box.h"
 
 namespace vostrel {
 class VariableList;
@@ -14,7 +12,5 @@ namespace vostrel::app {
 
 // Shows the list's items and selects item `current` (none when it is -1).
 void ShowVariableList(QListWidget* widget, const VariableList& list, int current = -1);
-// The indexes of the selected items, ascending.
-std::vector<int> SelectedRows(const QListWidget* widget);
 
 }  // namespace vostrel::app
