@@ -2,11 +2,13 @@
 // user drives them.
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -149,6 +151,60 @@ class DerivedWindowsTest : public QObject {
         QCOMPARE(Cell(f.ws, 4, 2), QStringLiteral("3"));
         QCOMPARE(name->text(), QStringLiteral("Sum2"));
         SaveScreenshot(&form, "compute_variables_across.png");
+    }
+
+    // The statistics of the first page stand in four group boxes, yet one is ticked; the
+    // dependent variable and the statistic are chosen without the mouse.
+    void oneStatisticAcrossTheGroupsChosenByKeyboard() {
+        Fixture f;
+        TBkbox_Form form(f.ws, f.windows);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* data = Child<QListWidget>(&form, "DataVarList");
+        QTest::keyClick(&form, Qt::Key_D, Qt::AltModifier);  // &Data Variables
+        QCOMPARE(QApplication::focusWidget(), data);
+        QTest::keyClick(data, Qt::Key_End);
+        QTest::keyClick(data, Qt::Key_Tab);
+        auto* dependent = Child<QToolButton>(&form, "SpeedButton_IndVar");
+        QCOMPARE(QApplication::focusWidget(), dependent);
+        QTest::keyClick(dependent, Qt::Key_Space);
+        QCOMPARE(Child<QLineEdit>(&form, "Edit_Measure")->text(), QStringLiteral("Fill"));
+        QCOMPARE(Child<QLineEdit>(&form, "Edit_NewName")->text(), QStringLiteral("Fill_AVG"));
+
+        auto* median = Child<QRadioButton>(&form, "RadioButton9");
+        median->setFocus();
+        QTest::keyClick(median, Qt::Key_Space);
+        QVERIFY(median->isChecked());
+        Child<QRadioButton>(&form, "RadioButton0")->click();
+        QVERIFY(!median->isChecked());
+        QVERIFY(!Child<QRadioButton>(&form, "RadioButton8")->isChecked());
+        QCOMPARE(Child<QLineEdit>(&form, "Edit_NewName")->text(), QStringLiteral("Fill_ADM"));
+
+        Child<QTabWidget>(&form, "PageControl1")->setCurrentIndex(1);
+        QTest::keyClick(&form, Qt::Key_S, Qt::AltModifier);  // &Statistics
+        QCOMPARE(QApplication::focusWidget(), Child<QRadioButton>(&form, "RadioButton_Stat0"));
+    }
+
+    void weightCasesByKeyboard() {
+        Fixture f;
+        FillTable(f.ws, {"Id", "W"}, {{"a", "1"}, {"b", "3"}, {"c", "2"}});
+        f.ui.answers = {Answer::Yes};
+        WhenDialogOpens([](QWidget* dialog) {
+            auto* list = Child<QListWidget>(dialog, "DataVarList");
+            auto finish = qScopeGuard([dialog] {
+                if (dialog->isVisible()) static_cast<QDialog*>(dialog)->reject();
+            });
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QCOMPARE(QApplication::focusWidget(), list);  // the list has the focus first
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), Child<QToolButton>(dialog, "Button_Select"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(Child<QLineEdit>(dialog, "Edit_Weight")->text(), QStringLiteral("W"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // OK, the default
+        });
+        QVERIFY(vostrel::app::ExecWeightCasesDialog(f.ws, nullptr));
+        QCOMPARE(f.ws.table.CaseRows(), 6);
     }
 
     void bartlettKendallBoxAsksForSubgroupsAndCancelAddsNothing() {

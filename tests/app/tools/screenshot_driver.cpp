@@ -17,13 +17,20 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/data/derived/add_file_variable_dialog.h"
+#include "app/data/derived/bkb_dialogs.h"
+#include "app/data/derived/compute_variables_window.h"
+#include "app/data/derived/weight_cases_dialog.h"
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
@@ -64,6 +71,59 @@ struct Shots {
     }
 };
 
+// Clicks the child button of that name.
+void Click(QWidget* window, const char* button) {
+    window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+}
+
+// Selects the list's item of that text.
+void Pick(QWidget* window, const char* list, const char* text) {
+    auto* widget = window->findChild<QListWidget*>(QString::fromLatin1(list));
+    const QList<QListWidgetItem*> items =
+        widget->findItems(QString::fromLatin1(text), Qt::MatchExactly);
+    if (items.isEmpty()) return;
+    widget->clearSelection();
+    widget->setCurrentItem(items.first());
+}
+
+// The compute-variables window with a statistic set up on the page.
+QWidget* ComputeVariables(Shots& s, int page) {
+    auto* form = s.Keep(new TBkbox_Form(s.ws, s.windows));
+    form->resize(form->sizeHint());
+    if (page == 0) {
+        Pick(form, "DataVarList", "W1");
+        Click(form, "SpeedButton_IndVar");
+        Pick(form, "DataVarList", "Head");
+        Click(form, "SpeedButton_Include");
+        Click(form, "RadioButton9");
+    } else {
+        form->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+        for (const char* name : {"W1", "W2", "W3"}) {
+            Pick(form, "DataVarList2", name);
+            Click(form, "SpeedButton_Include2");
+        }
+    }
+    return form;
+}
+
+// The variable picker of run numbers or auto recode with one variable chosen.
+QWidget* Picker(Shots& s, PickPurpose purpose) {
+    auto* dialog = s.Keep(new TAddFileVariable(s.ws, purpose, &s.form));
+    Pick(dialog, "SrcList", "Shift");
+    Click(dialog, "SpeedButton_Include");
+    return dialog;
+}
+
+SubgroupsQuestion ExampleSubgroups() {
+    SubgroupsQuestion question;
+    question.AverageText = "Avg Sample Size per Run = 25.0";
+    question.MinimumText = "Min Sample Size per Run = 20";
+    question.MaximumText = "Max Sample Size per Run = 30";
+    question.Largest = 10;
+    question.Proposed = 5;
+    return question;
+}
+
 struct Shot {
     const char* name;
     std::function<QWidget*(Shots&)> take;
@@ -91,6 +151,25 @@ const std::vector<Shot> kShots = {
          for (QWidget* window : QApplication::topLevelWidgets())
              if (qobject_cast<HelpBrowser*>(window)) browser = window;
          return browser;
+     }},
+    {"compute_variables", [](Shots& s) { return ComputeVariables(s, 0); }},
+    {"compute_variables_across_rows", [](Shots& s) { return ComputeVariables(s, 1); }},
+    {"run_numbers_dialog", [](Shots& s) { return Picker(s, PickPurpose::RunNumbers); }},
+    {"auto_recode_dialog", [](Shots& s) { return Picker(s, PickPurpose::AutoRecode); }},
+    {"weight_cases_dialog",
+     [](Shots& s) {
+         auto* dialog = s.Keep(new TForm_WeightCases(s.ws, &s.form));
+         Click(dialog, "Button_Select");
+         return static_cast<QWidget*>(dialog);
+     }},
+    {"subgroups_dialog",
+     [](Shots& s) {
+         return static_cast<QWidget*>(s.Keep(new TGetSubgroups_Form(ExampleSubgroups(), &s.form)));
+     }},
+    {"minimum_range_dialog",
+     [](Shots& s) {
+         return static_cast<QWidget*>(
+             s.Keep(new TMinVar_Form(QStringLiteral("Zero Variance in Run Head 3"), &s.form)));
      }},
 };
 

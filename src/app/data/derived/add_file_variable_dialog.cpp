@@ -2,9 +2,10 @@
 
 #include <QPushButton>
 
+#include "app/data/derived/derived_windows.h"
 #include "app/data/derived/variable_list_view.h"
 #include "app/shell/display_text.h"
-#include "app/shell/help_button.h"
+#include "app/shell/help.h"
 #include "engine/data/derived/run_numbers.h"
 #include "engine/workspace.h"
 #include "ui_add_file_variable_dialog.h"
@@ -20,7 +21,8 @@ TAddFileVariable::TAddFileVariable(Workspace& ws, PickPurpose purpose, QWidget* 
     title.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     ui_->Label_Title->setText(title);
     ui_->Label_DstList->setText(QStringLiteral("&") + ToDisplayText(texts.RightListLabel));
-    BindHelpButton(ui_->HelpBtn, kDerivedVariablesTopic);
+    connect(ui_->HelpBtn, &QPushButton::clicked, this,
+            [this] { OpenHelpTopic(kDerivedVariablesHelpTopic, this); });
 
     connect(ui_->SpeedButton_Include, &QToolButton::clicked, this,
             [this] { Show(picker_.Include(SelectedRows(ui_->SrcList)), -1); });

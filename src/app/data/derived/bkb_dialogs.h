@@ -44,7 +44,7 @@ class TMinVar_Form : public QDialog {
     Ui::TMinVar_Form* ui_;
 };
 
-// Asks the two questions with the dialogs above; every other message goes to `base`.
+// Asks the two questions with the dialogs above; everything else goes to `base`.
 class BkbQuestions : public UserInterface {
   public:
     BkbQuestions(UserInterface& base, QWidget* parent) : base_(base), parent_(parent) {}
@@ -58,6 +58,15 @@ class BkbQuestions : public UserInterface {
         return base_.Confirm(text, withCancel);
     }
     void Beep() override { base_.Beep(); }
+    bool RequestSaveAs() override { return base_.RequestSaveAs(); }
+    std::string RequestOpenFileName() override { return base_.RequestOpenFileName(); }
+    void ProgressStart(const std::string& caption) override { base_.ProgressStart(caption); }
+    void Progress(int percent) override { base_.Progress(percent); }
+    void ProgressEnd() override { base_.ProgressEnd(); }
+    bool ProgressCancelled() override { return base_.ProgressCancelled(); }
+    void BusyStart() override { base_.BusyStart(); }
+    void BusyEnd() override { base_.BusyEnd(); }
+    void ProcessPendingMessages() override { base_.ProcessPendingMessages(); }
 
   private:
     UserInterface& base_;

@@ -1,15 +1,17 @@
 #include "app/data/derived/compute_variables_window.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QEvent>
 #include <QScrollBar>
 #include <QStyle>
 
+#include "app/data/derived/derived_windows.h"
 #include "app/data/derived/variable_list_view.h"
 #include "app/report/report_edit_command.h"
 #include "app/report/report_view.h"
 #include "app/shell/display_text.h"
-#include "app/shell/help_button.h"
+#include "app/shell/help.h"
 #include "app/shell/window_directory.h"
 #include "engine/data/data_file.h"
 #include "engine/workspace.h"
@@ -52,8 +54,6 @@ TBkbox_Form::TBkbox_Form(Workspace& ws, WindowDirectory& windows, QWidget* paren
     AttachReportPopupMenu(ui_->RichEdit);
     view_ = new ReportView(*ui_->RichEdit, log_, this);
     ui_->Edit_NewName->setMaxLength(255);
-    BindHelpCommands(ui_->HelponComputeVariables1, ui_->ToolButton_Help, nullptr,
-                     kDerivedVariablesTopic);
     if (!windows_.Has(ProgramWindow::DataEditor)) {
         Unavailable(ui_->DataEditor1);
         Unavailable(ui_->ToolButton_DataEditor);
@@ -113,6 +113,10 @@ void TBkbox_Form::Connect() {
     connect(u->CloseForm1, &QAction::triggered, this, &QWidget::close);
     connect(u->ToolButton_Close, &QAction::triggered, this, &QWidget::close);
     connect(u->ToolButton_Return, &QAction::triggered, this, &TBkbox_Form::ToolButton_ReturnClick);
+    connect(u->HelponComputeVariables1, &QAction::triggered, this,
+            [this] { OpenHelpTopic(kDerivedVariablesHelpTopic, this); });
+    connect(u->ToolButton_Help, &QAction::triggered, this,
+            [this] { OpenHelpTopic(kDerivedVariablesHelpTopic, this); });
     for (QAction* action : {u->Undo1, u->Cut1, u->Copy1, u->Paste1, u->Select1}) {
         const QString name = action->objectName();
         connect(action, &QAction::triggered, this, [this, name] { EditCommand(name); });
@@ -124,23 +128,26 @@ void TBkbox_Form::Connect() {
     connect(qApp, &QApplication::focusChanged, this, &TBkbox_Form::FocusChanged);
 }
 
+// The statistics stand in several group boxes; one button group keeps a single one ticked.
 void TBkbox_Form::ConnectStatistics() {
-    for (int code = 0; code < SampleStatisticCount; ++code) {
-        auto* button = findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(code));
-        connect(button, &QRadioButton::toggled, this, [this, code](bool on) {
-            if (!on) return;
-            model_.SetStatistic(code);
-            ShowControls();
-        });
-    }
-    for (int item = 0; item < AcrossRowsStatisticCount; ++item) {
-        auto* button = findChild<QRadioButton*>(QStringLiteral("RadioButton_Stat%1").arg(item));
-        connect(button, &QRadioButton::toggled, this, [this, item](bool on) {
-            if (!on) return;
-            model_.SetAcrossStatistic(item);
-            ShowControls();
-        });
-    }
+    auto* statistics = new QButtonGroup(this);
+    for (int code = 0; code < SampleStatisticCount; ++code)
+        statistics->addButton(findChild<QRadioButton*>(QStringLiteral("RadioButton%1").arg(code)),
+                              code);
+    connect(statistics, &QButtonGroup::idToggled, this, [this](int code, bool on) {
+        if (!on) return;
+        model_.SetStatistic(code);
+        ShowControls();
+    });
+    auto* across = new QButtonGroup(this);
+    for (int item = 0; item < AcrossRowsStatisticCount; ++item)
+        across->addButton(findChild<QRadioButton*>(QStringLiteral("RadioButton_Stat%1").arg(item)),
+                          item);
+    connect(across, &QButtonGroup::idToggled, this, [this](int item, bool on) {
+        if (!on) return;
+        model_.SetAcrossStatistic(item);
+        ShowControls();
+    });
 }
 
 void TBkbox_Form::changeEvent(QEvent* event) {

@@ -12,6 +12,9 @@ namespace vostrel::app {
 
 class WindowDirectory;
 
+// The guide's section on derived variables, which the windows' Help commands open.
+inline constexpr int kDerivedVariablesHelpTopic = 2600;
+
 // "&Compute Variables from Sample Data...": shows the window, creating it when absent.
 // Its "Return to" command shows the caller again; its data editor command opens the data
 // editor through the directory.

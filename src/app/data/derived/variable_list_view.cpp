@@ -2,20 +2,13 @@
 
 #include <QListWidget>
 
-#include "app/shell/display_text.h"
 #include "engine/analysis/analysis_settings.h"
-#include "engine/helpers/column_code.h"
 
 namespace vostrel::app {
 
 void ShowVariableList(QListWidget* widget, const VariableList& list, int current) {
-    widget->clear();
-    for (const std::string& item : list.Items())
-        widget->addItem(ToDisplayText(ColumnItemName(item)));
-    if (current >= 0 && current < widget->count()) {
-        widget->setCurrentRow(current);
-        widget->item(current)->setSelected(true);
-    }
+    ShowVariableItems(widget, list.Items());
+    if (current >= 0) SelectOnlyRow(widget, current);
 }
 
 }  // namespace vostrel::app

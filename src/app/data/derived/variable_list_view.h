@@ -1,10 +1,8 @@
 #pragma once
 // A variable list of the engine shown in a list widget: the widget shows each item's name
-// (without its code letters) in the list's order, and hands back the selected indexes.
+// (without its code letters) in the list's order.
 
-#include "app/shell/variable_list_box.h"  // SelectedRows
-
-class QListWidget;
+#include "app/shell/variable_list_box.h"
 
 namespace vostrel {
 class VariableList;
