@@ -9,6 +9,7 @@
 #include "cli/analysis_options.h"
 #include "cli/cli_user_interface.h"
 #include "cli/commands.h"
+#include "cli/graph_pictures.h"
 #include "engine/analysis/analysis_driver.h"
 #include "engine/graphs/box_plot.h"
 #include "engine/graphs/frequency_table.h"
@@ -55,6 +56,13 @@ void PrintGraphUsage(std::ostream& out) {
            "                           frequency: what the cells hold (default frequencies)\n"
            "  --decimals N             frequency: decimals of relative values, 0 to 9 (4)\n"
            "\n"
+           "Pictures (ppa, box, histogram):\n"
+           "  --image FILE             also draws the graph as its window does, into FILE by\n"
+           "                           its extension: .svg, .pdf, .png, .bmp or .jpg; ppa\n"
+           "                           draws its four pages into FILE, FILE-2, FILE-3, FILE-4\n"
+           "  --size WxH               picture size in pixels (1200x800)\n"
+           "  --bw                     black and white\n"
+           "\n"
            "Errors go to standard error: exit status 1 for an error of the analysis or its\n"
            "files, 2 for a usage error.\n";
 }
@@ -63,7 +71,8 @@ enum class GraphKind { PPA, Box, Histogram, Frequency };
 
 struct GraphOptions : AnalysisOptions {
     GraphKind Kind = GraphKind::PPA;
-    std::optional<std::string> set, group;
+    std::optional<std::string> set, group, image, size;
+    bool blackWhite = false;
     BoxPlotOptions box;
     HistogramOptions histogram;
     FrequencyOptions frequency;
@@ -88,6 +97,7 @@ class KindOptions {
             return Take(option, {GraphKind::Box, GraphKind::Histogram, GraphKind::Frequency},
                         o_.set);
         if (name == "--group") return Take(option, {GraphKind::Histogram}, o_.group);
+        if (name == "--image" || name == "--size" || name == "--bw") return Picture(option);
         if (name == "--plot") return Plot(option);
         if (name == "--no-specs") {
             Allow(option, {GraphKind::Box, GraphKind::Histogram});
@@ -113,6 +123,18 @@ class KindOptions {
         if (value) throw UsageError{option.Name() + " is given twice"};
         value = option.Value();
         return true;
+    }
+    bool Picture(OptionReader& option) {
+        if (o_.Kind == GraphKind::Frequency)
+            throw UsageError{
+                option.Name() +
+                " does not apply to the frequency table: it is a table, not a picture"};
+        if (option.Name() == "--bw") {
+            option.Flag();
+            o_.blackWhite = true;
+            return true;
+        }
+        return Take(option, {o_.Kind}, option.Name() == "--image" ? o_.image : o_.size);
     }
     bool Plot(OptionReader& option) {
         Allow(option, {GraphKind::Box});
@@ -194,7 +216,30 @@ GraphOptions ParseGraphOptions(const Arguments& args) {
     static_cast<AnalysisOptions&>(o) =
         ParseAnalysisOptions(Arguments(args.begin() + 1, args.end()),
                              [&](OptionReader& option) { return kindOptions(option); });
+    if (!o.image && (o.size || o.blackWhite))
+        throw UsageError{std::string(o.size ? "--size" : "--bw") + " needs --image"};
+    if (o.image && !GraphPictures::Available())
+        throw UsageError{GraphPictures::UnavailableMessage()};
     return o;
+}
+
+// The picture of --image, or nothing.
+std::optional<GraphPicture> PictureOptions(const GraphOptions& o) {
+    if (!o.image) return std::nullopt;
+    GraphPicture picture;
+    if (o.size && !ReadPictureSize(*o.size, picture))
+        throw UsageError{"--size needs WIDTHxHEIGHT in pixels (16 to 20000), not \"" + *o.size +
+                         "\""};
+    picture.Path = *o.image;
+    picture.BlackWhite = o.blackWhite;
+    return picture;
+}
+
+// Reports why a picture was not written. False after a message.
+bool Written(const std::string& error) {
+    if (error.empty()) return true;
+    std::cerr << "vostrel-cli: " << error << "\n";
+    return false;
 }
 
 // Numbers as the graphs' point texts show them: 12 significant digits.
@@ -240,7 +285,7 @@ void PrintStackedChart(const TableWriter& w, PPAPage page, const PPAStackedChart
                        w.Number(*bar.Values[s])});
 }
 
-int PrintPPA(Workspace& ws) {
+int PrintPPA(Workspace& ws, const std::optional<GraphPicture>& picture) {
     PPAChartFeed feed(ws);
     ws.analysis.Charts = &feed;
     switch (RunPerformanceAnalysis(ws)) {
@@ -266,10 +311,17 @@ int PrintPPA(Workspace& ws) {
             PrintStackedChart(w, page, charts.Stacked(page));
         }
     }
+    if (!picture) return 0;
+    GraphPictures drawing;
+    for (int page = 0; page < kPPAPageCount; ++page) {
+        GraphPicture numbered = *picture;
+        numbered.Path = NumberedPicturePath(picture->Path, page);
+        if (!Written(drawing.WritePPA(charts, static_cast<PPAPage>(page), numbered))) return 1;
+    }
     return 0;
 }
 
-int PrintBox(Workspace& ws, const GraphOptions& o) {
+int PrintBox(Workspace& ws, const GraphOptions& o, const std::optional<GraphPicture>& picture) {
     const BoxPlot plot = BuildBoxPlot(ws, ws.analysis.GraphRunInfo, o.box);
     const TableWriter w(ws);
     TableWriter::Row({"Group", "n", "Low", "Q1", "Median", "Q3", "High", "LowWhisker",
@@ -279,10 +331,12 @@ int PrintBox(Workspace& ws, const GraphOptions& o) {
                w.Number(g.Q3), w.Number(g.High), w.Number(g.LowWhisker), w.Number(g.HighWhisker),
                w.Numbers(g.MildOutliers), w.Numbers(g.FarOutliers), w.Number(g.USL),
                w.Number(g.Target), w.Number(g.LSL)});
+    if (picture && !Written(GraphPictures().WriteBoxPlot(plot, *picture))) return 1;
     return 0;
 }
 
-int PrintHistogram(Workspace& ws, const GraphOptions& o) {
+int PrintHistogram(Workspace& ws, const GraphOptions& o,
+                   const std::optional<GraphPicture>& picture) {
     TRunInfo& run = ws.analysis.GraphRunInfo;
     SelectAnalysisSet(ws.data, 0);
     const HistogramGroups groups = OpenHistogramGroups(ws, run);
@@ -318,6 +372,7 @@ int PrintHistogram(Workspace& ws, const GraphOptions& o) {
     for (const HistogramLine& line : h.Lines)
         w.Row({line.Label, w.Number(line.X), w.Number(line.Height)});
     for (const GraphPoint& p : h.Curve) w.Row({"Curve", w.Number(p.X), w.Number(p.Y)});
+    if (picture && !Written(GraphPictures().WriteHistogram(h, *picture))) return 1;
     return 0;
 }
 
@@ -340,16 +395,22 @@ int Graph(const GraphOptions& o) {
     MemorySettingsStore settings;
     Workspace ws(ui, settings);
     ws.report.UseUserLocale();
+    const std::optional<GraphPicture> picture = PictureOptions(o);
+    if (picture)
+        if (const std::optional<std::string> problem = CheckPicturePath(picture->Path)) {
+            std::cerr << "vostrel-cli: " << *problem << "\n";
+            return 1;
+        }
     if (!LoadAnalysisSettings(ws, o)) return 1;
-    if (o.Kind == GraphKind::PPA) return PrintPPA(ws);
+    if (o.Kind == GraphKind::PPA) return PrintPPA(ws, picture);
 
     if (!PrepareGraphRun(ws, o.Kind != GraphKind::Frequency)) {
         if (ui.ErrorCount() == 0) std::cerr << "vostrel-cli: the data holds nothing to show\n";
         return 1;
     }
-    if (o.Kind == GraphKind::Histogram) return PrintHistogram(ws, o);
+    if (o.Kind == GraphKind::Histogram) return PrintHistogram(ws, o, picture);
     if (!ChooseSet(ws, o.set)) return 1;
-    if (o.Kind == GraphKind::Box) return PrintBox(ws, o);
+    if (o.Kind == GraphKind::Box) return PrintBox(ws, o, picture);
     return PrintFrequency(ws, o);
 }
 

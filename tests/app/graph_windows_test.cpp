@@ -4,9 +4,11 @@
 // PNG under $VOSTREL_GRAPH_PICTURES when that is set, to be looked at.
 
 #include <qcustomplot.h>
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -18,6 +20,9 @@
 #include "app/graphs/hist_form.h"
 #include "app/graphs/plot_form.h"
 #include "app/graphs/ppa_chart_form.h"
+#include "app/program_windows.h"
+#include "app/shell/help_browser.h"
+#include "app/shell/performance_form.h"
 #include "app/shell/window_directory.h"
 #include "engine/analysis/analysis_driver.h"
 #include "engine/analysis/config_file.h"
@@ -67,7 +72,75 @@ class GraphWindowsTest : public QObject {
         return nullptr;
     }
 
+    static QWidget* TopLevel(const QString& name) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == name) return window;
+        return nullptr;
+    }
+    static HelpBrowser* Help() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<HelpBrowser*>(window)) return browser;
+        return nullptr;
+    }
+
   private slots:
+    // The main window's commands open the four windows after an Action on the example; each
+    // shows what the analysis handed over and F1 opens its section of the guide.
+    void theMainWindowsCommandsOpenTheGraphWindows() {
+        testing::ScriptedUserInterface ui;
+        MemorySettingsStore settings;
+        Workspace ws{ui, settings};
+        WindowDirectory windows;
+        TPerformanceForm main{ws, windows};
+        RegisterProgramWindows(ws, windows);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QVERIFY(main.OpenFile(VOSTREL_EXAMPLES_DIR "/fill_weights.vos"));
+        main.CalcButtonClick();
+
+        const struct {
+            const char* command;
+            const char* window;
+            const char* helpSection;
+        } commands[] = {
+            {"Performance1", "TPPAChartForm", "Performance charts"},
+            {"Plots1", "TPlot_Form", "Box and whisker plots"},
+            {"Histogram1", "THistForm", "Histogram"},
+            {"FrequecyPlot1", "TFrequencyPlotForm", "Frequency plots"},
+        };
+        for (const auto& c : commands) {
+            QAction* command = main.findChild<QAction*>(c.command);
+            QVERIFY2(command != nullptr && command->isEnabled(), c.command);
+            command->trigger();
+            QWidget* window = TopLevel(c.window);
+            QVERIFY2(window != nullptr && window->isVisible(), c.window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key_F1);
+            HelpBrowser* help = Help();
+            QVERIFY2(help != nullptr && help->isVisible(), c.helpSection);
+            help->hide();
+            // Return goes back to the main window.
+            QAction* back = window->findChild<QAction*>("ToolButton_Return");
+            QCOMPARE(back->toolTip(), QString("Return to Main Form"));
+            back->trigger();
+            QVERIFY(main.isActiveWindow() || main.isVisible());
+        }
+
+        auto* ppa = qobject_cast<TPPAChartForm*>(TopLevel("TPPAChartForm"));
+        QCOMPARE(Bars(ppa->Chart(PPAPage::IndexBars), "Ppm")->data()->at(0)->value,
+                 ws.analysis.Results.Ppm);
+        auto* box = qobject_cast<TPlot_Form*>(TopLevel("TPlot_Form"));
+        QCOMPARE(Named<QCPFinancial>(box->Chart(), "Series_Box")->data()->size(), 6);
+        auto* histogram = qobject_cast<THistForm*>(TopLevel("THistForm"));
+        QVERIFY(!Named<QCPBars>(histogram->Chart(), "Series1")->data()->isEmpty());
+        auto* frequency = qobject_cast<TFrequencyPlotForm*>(TopLevel("TFrequencyPlotForm"));
+        QCOMPARE(frequency->Grid().model()->columnCount(), 6);
+        QCOMPARE(frequency->Table().Cell(0, 0), std::string("MidPoint"));
+        for (QWidget* window : {static_cast<QWidget*>(ppa), static_cast<QWidget*>(box),
+                                static_cast<QWidget*>(histogram), static_cast<QWidget*>(frequency)})
+            window->hide();
+    }
+
     void performanceChartsShowWhatTheActionHandedOver() {
         Fixture f;
         QVERIFY(f.Open<TPPAChartForm>(ProgramWindow::PerformanceCharts) ==
@@ -238,6 +311,14 @@ class GraphWindowsTest : public QObject {
                                       QItemSelectionModel::ClearAndSelect);
         form->findChild<QAction*>("Copy1")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("1.00\r\n"));
+
+        // Main Form and Hide Form; the corner of the table names the midpoint column.
+        form->findChild<QAction*>("ToolButton7")->trigger();
+        QVERIFY(!form->isVisible());
+        auto* corner = grid.findChild<QAbstractButton*>();
+        QVERIFY(corner != nullptr);
+        QVERIFY(grid.verticalHeader()->minimumWidth() >
+                grid.fontMetrics().horizontalAdvance("MidPoint"));
     }
 };
 

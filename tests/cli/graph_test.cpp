@@ -4,7 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
 
 #include "support/run_command.h"
 #include "support/temp_dir.h"
@@ -123,6 +126,100 @@ TEST_F(CliGraph, UsageErrors) {
     EXPECT_THAT(r.err, HasSubstr("--polygon does not apply to this kind of graph"));
     const CommandResult text = Graph("box", "X\na\nb\n", "--measures X");
     EXPECT_EQ(text.status, 0) << text.err;  // a text measure shows its level numbers
+}
+
+// The first bytes of a file, to tell its format.
+std::string Head(const std::string& path, std::size_t count) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(count, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(count));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Width and height of a PNG from its header chunk.
+std::pair<int, int> PngSize(const std::string& path) {
+    const std::string h = Head(path, 24);
+    const auto number = [&h](std::size_t at) {
+        int value = 0;
+        for (std::size_t i = at; i < at + 4; ++i) value = value * 256 + (h[i] & 0xff);
+        return value;
+    };
+    return h.size() < 24 ? std::pair{0, 0} : std::pair{number(16), number(20)};
+}
+
+#if VOSTREL_CLI_DRAWS
+TEST_F(CliGraph, ImagesInEveryFormat) {
+    const struct {
+        const char* kind;
+        const char* options;
+        const char* file;
+        std::string magic;
+    } pictures[] = {
+        {"box", "", "box.svg", "<?xml"},
+        {"box", "--bw", "box.pdf", "%PDF"},
+        {"histogram", "--normal-curve", "histogram.png", "\x89PNG"},
+        {"histogram", "--bw --polygon", "histogram.bmp", "BM"},
+        {"box", "", "box.jpg", "\xff\xd8"},
+        {"histogram", "", "histogram.JPEG", "\xff\xd8"},
+    };
+    for (const auto& p : pictures) {
+        const std::string file = dir_.File(p.file);
+        const CommandResult r = Graph(
+            p.kind, Heads,
+            std::string("--measures X --streams Head ") + p.options + " --image " + Quote(file));
+        ASSERT_EQ(r.status, 0) << p.file << ": " << r.err;
+        EXPECT_FALSE(r.out.empty()) << p.file;  // the table is printed as well
+        EXPECT_EQ(Head(file, p.magic.size()), p.magic) << p.file;
+        EXPECT_GT(std::filesystem::file_size(file), 500u) << p.file;
+    }
+    EXPECT_THAT(Head(dir_.File("box.svg"), 4000), HasSubstr("<svg"));
+}
+
+TEST_F(CliGraph, ImageSizeAndThePerformanceChartPages) {
+    const std::string file = dir_.File("ppa.png");
+    const CommandResult r = Graph(
+        "ppa", Heads, "--measures X --streams Head --image " + Quote(file) + " --size 640x480");
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* page : {"ppa.png", "ppa-2.png", "ppa-3.png", "ppa-4.png"})
+        EXPECT_EQ(PngSize(dir_.File(page)), std::pair(640, 480)) << page;
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("ppa-5.png")));
+    EXPECT_EQ(PngSize(dir_.File("ppa.png")), PngSize(dir_.File("ppa-4.png")));
+}
+#else
+TEST_F(CliGraph, ImagesNeedTheDesktopProgram) {
+    const CommandResult r =
+        Graph("box", Heads, "--measures X --image " + Quote(dir_.File("box.png")));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("--image is not available"));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("box.png")));
+}
+#endif
+
+TEST_F(CliGraph, ImagesRefusedWithAReason) {
+    // Checked before the data is read, so these hold with or without the desktop program
+    // only where the message does not depend on it.
+    const std::string missing = dir_.File("no such folder/box.png");
+    CommandResult r = Graph("box", Heads, "--measures X --image " + Quote(missing));
+    EXPECT_NE(r.status, 0);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+#if VOSTREL_CLI_DRAWS
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("does not exist"));
+    r = Graph("box", Heads, "--measures X --image " + Quote(dir_.File("box.gif")));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("File Extension Not Valid!"));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("box.gif")));
+    r = Graph("box", Heads, "--measures X --image " + Quote(dir_.File("b.png")) + " --size 10x10");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("--size needs WIDTHxHEIGHT"));
+#endif
+    r = Graph("box", Heads, "--measures X --bw");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("--bw needs --image"));
+    r = Graph("frequency", Heads, "--measures X --image " + Quote(dir_.File("f.png")));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("it is a table, not a picture"));
 }
 
 }  // namespace

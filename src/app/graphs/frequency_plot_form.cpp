@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 
+#include "app/graphs/grid_corner_label.h"
 #include "app/graphs/number_edit_filter.h"
 #include "app/graphs/plot_frame.h"
 #include "app/shell/help_button.h"
+#include "app/graphs/services/graph_navigation.h"
 #include "engine/workspace.h"
 #include "ui_frequency_plot_form.h"
 
@@ -45,21 +47,24 @@ TFrequencyPlotForm::TFrequencyPlotForm(Workspace& ws, QWidget* parent)
     new NumberEditFilter(*ui_->Edit_FInterval, true, [this] { DisplayFrequencyPlot(); });
     for (QAction* copy : {ui_->ToolButton_Copy, ui_->Copy1})
         connect(copy, &QAction::triggered, this, &TFrequencyPlotForm::CopySelection);
-    connect(ui_->ToolButton7, &QAction::triggered, this, &QWidget::hide);
+    navigation_ = std::make_unique<GraphNavigation>(*this, ui_->ToolButton_Return, ui_->Return1);
+    for (QAction* back : {ui_->ToolButton_Return, ui_->Return1})
+        connect(back, &QAction::triggered, this, [this] { navigation_->Return(); });
+    connect(ui_->ToolButton_Main, &QAction::triggered, this,
+            [this] { navigation_->ShowMainForm(); });
+    connect(ui_->ToolButton7, &QAction::triggered, this, [this] { navigation_->HideForm(); });
+    new GridCornerLabel(*ui_->StringGrid1, QStringLiteral("MidPoint"));
 }
 
 TFrequencyPlotForm::~TFrequencyPlotForm() = default;
 
 QTableView& TFrequencyPlotForm::Grid() const { return *ui_->StringGrid1; }
 
-void TFrequencyPlotForm::ShowFrequencyPlot(QWidget* /*caller*/, const QString& /*name*/) {
+void TFrequencyPlotForm::ShowFrequencyPlot(QWidget* caller, const QString& name) {
     stamp_.Record(ws_.table);
     sets_->Refill();
     DisplayFrequencyPlot();
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    navigation_->Open(caller, name);
 }
 
 bool TFrequencyPlotForm::event(QEvent* event) {

@@ -22,6 +22,8 @@ class Workspace;
 
 namespace vostrel::app {
 
+class GraphNavigation;
+
 class TFrequencyPlotForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -49,6 +51,7 @@ class TFrequencyPlotForm : public QMainWindow {
     GraphDataStamp stamp_;
     FrequencyTableModel model_;
     std::unique_ptr<GraphSetSelector> sets_;
+    std::unique_ptr<GraphNavigation> navigation_;
 };
 
 }  // namespace vostrel::app

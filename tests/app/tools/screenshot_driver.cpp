@@ -12,7 +12,9 @@
 // the driver after the picture is taken. `vostrel_screenshots --list` prints the names;
 // naming shots on the command line takes only those.
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
@@ -62,6 +64,14 @@ struct Shots {
 
     // Opens a registered window from the main window, as its command does.
     QWidget* Open(ProgramWindow window) { return windows.Open(window, &form); }
+    // Triggers a command of the main window's menus and returns the window it brought up.
+    QWidget* Command(const char* action, const char* window) {
+        if (QAction* command = form.findChild<QAction*>(QString::fromLatin1(action)))
+            command->trigger();
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            if (shown->objectName() == QLatin1String(window) && shown->isVisible()) return shown;
+        return nullptr;
+    }
     // Keeps a dialog made for a picture until the driver ends.
     template <class Dialog>
     Dialog* Keep(Dialog* dialog) {
@@ -132,6 +142,16 @@ struct Shot {
 const std::vector<Shot> kShots = {
     {"main_window", [](Shots& s) { return static_cast<QWidget*>(&s.form); }},
     {"output_window", [](Shots& s) { return static_cast<QWidget*>(s.form.OutputWindow()); }},
+    {"performance_charts", [](Shots& s) { return s.Command("Performance1", "TPPAChartForm"); }},
+    {"box_plots", [](Shots& s) { return s.Command("Plots1", "TPlot_Form"); }},
+    {"histogram",
+     [](Shots& s) {
+         QWidget* window = s.Command("Histogram1", "THistForm");
+         if (auto* curve = window ? window->findChild<QCheckBox*>("CheckBox_NormCurve") : nullptr)
+             curve->click();
+         return window;
+     }},
+    {"frequency_plots", [](Shots& s) { return s.Command("FrequecyPlot1", "TFrequencyPlotForm"); }},
     {"user_set_dialog",
      [](Shots& s) {
          s.form.UserSetDialog()->show();
