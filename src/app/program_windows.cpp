@@ -1,11 +1,13 @@
 #include "app/program_windows.h"
 
+#include "app/charts/setup_window.h"
 #include "app/shell/window_directory.h"
 
 namespace vostrel::app {
 
-void RegisterProgramWindows(Workspace& /*ws*/, WindowDirectory& /*windows*/) {
+void RegisterProgramWindows(Workspace& ws, WindowDirectory& windows) {
     // Each part of the program adds the call that registers its windows.
+    RegisterChartWindows(ws, windows);
 }
 
 }  // namespace vostrel::app
