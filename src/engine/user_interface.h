@@ -33,6 +33,8 @@ class UserInterface {
     virtual void ProgressStart(const std::string& /*caption*/) {}
     virtual void Progress(int /*percent*/) {}
     virtual void ProgressEnd() {}
+    // Whether the user asked the long work to stop (the progress window's Cancel).
+    virtual bool ProgressCancelled() { return false; }
 
     // The hourglass cursor while the engine works; every BusyStart has its BusyEnd.
     virtual void BusyStart() {}

@@ -10,6 +10,7 @@
 #include "engine/data/data_list.h"
 #include "engine/data/data_table.h"
 #include "engine/data/extraction_state.h"
+#include "engine/data/grid/table_history.h"
 #include "engine/data/text_rules.h"
 #include "engine/data/transform.h"
 #include "engine/graphics/graph_window_settings.h"
@@ -46,6 +47,7 @@ class Workspace {
     DataTable table;                           // the grids' text, file name and state
     CaseRules rules;                           // missing-value rules and Process If conditions
     TDataList data{table, sample, rules, ui};  // the numeric store derived from the text
+    TableHistory history{table, data, rules};  // undo and redo of the table's edits
     TransformRec transform;                    // the transform equation
     ExtractionState extraction;                // the seed saved by the last extraction, the index
     BlankCommasSetting blankCommas;            // the answer about blank commas in number lists

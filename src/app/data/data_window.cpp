@@ -1,25 +1,21 @@
 #include "app/data/data_window.h"
 
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTableView>
 
 #include "app/data/data_table_model.h"
+#include "app/data/open_data_dialog.h"
 #include "app/shell/display_text.h"
+#include "app/shell/window_directory.h"
 #include "engine/data/data_file.h"
 #include "engine/helpers/mru_files.h"
 #include "engine/workspace.h"
 
 namespace vostrel::app {
-
-namespace {
-const QString kOpenFilter = QStringLiteral(
-    "Data Files (*.dat *.zqx *.zqxs);;ZQXstats Data Files (*.zqx);;ZQXspc Data Files (*.zqxs);;"
-    "Data Files (*.dat);;Text Files (*.txt);;All Files (*)");
-}
 
 DataWindow::DataWindow(Workspace& ws, QWidget* parent) : QMainWindow(parent), ws_(ws) {
     model_ = new DataTableModel(ws_.table, ws_.data, this);
@@ -52,8 +48,7 @@ bool DataWindow::OpenFile(const QString& path) {
 }
 
 void DataWindow::Open1Click() {
-    const QString start = ToDisplayText(ws_.mru.LastPath());
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), start, kOpenFilter);
+    const QString path = ChooseDataFile(ws_, this);
     if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -83,6 +78,20 @@ void DataWindow::Refresh() {
                              (table.Modified ? QStringLiteral("  (modified)") : QString()));
     sizePanel_->setText(
         QStringLiteral("Cols = %1,  Rows = %2").arg(table.MaxCol()).arg(table.CaseRows()));
+}
+
+void RegisterDataWindow(Workspace& ws, WindowDirectory& windows) {
+    windows.Register(
+        ProgramWindow::DataEditor,
+        [&ws, &windows, window = QPointer<DataWindow>()](QWidget* /*caller*/) mutable -> QWidget* {
+            if (!window) window = windows.Keep(new DataWindow(ws));
+            window->Refresh();
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+            window->show();
+            window->raise();
+            window->activateWindow();
+            return window;
+        });
 }
 
 }  // namespace vostrel::app

@@ -15,6 +15,7 @@ class Workspace;
 namespace vostrel::app {
 
 class DataTableModel;
+class WindowDirectory;
 
 class DataWindow : public QMainWindow {
     Q_OBJECT
@@ -26,11 +27,12 @@ class DataWindow : public QMainWindow {
 
     QTableView* Grid() const { return grid_; }
     DataTableModel* Model() const { return model_; }
+    // Shows the table as it is now.
+    void Refresh();
 
   private:
     void Open1Click();
     void FileClick();
-    void Refresh();
 
     Workspace& ws_;
     DataTableModel* model_ = nullptr;
@@ -38,5 +40,8 @@ class DataWindow : public QMainWindow {
     QMenu* fileMenu_ = nullptr;
     QLabel* sizePanel_ = nullptr;
 };
+
+// Registers the data window as the program's data editor, created on first use.
+void RegisterDataWindow(Workspace& ws, WindowDirectory& windows);
 
 }  // namespace vostrel::app

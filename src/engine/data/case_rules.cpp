@@ -267,6 +267,31 @@ std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& i
     return "Process If: " + t1 + (!t1.empty() && !t2.empty() ? ", " : "") + t2;
 }
 
+std::string MissingDialogProblem(const MissingDialogInput& input) {
+    const struct {
+        int sign;
+        const std::string& text;
+    } rules[] = {{input.Sign1, input.Text1}, {input.Sign2, input.Text2}};
+    for (const auto& rule : rules)
+        if (rule.sign != 0 && !ReadNumber(TrimSpaces(rule.text)))
+            return "Missing When: \"" + rule.text + "\" is not a number.";
+    return {};
+}
+
+std::string ProcessIfDialogProblem(const ProcessIfDialogInput& input) {
+    for (const ProcessIfDialogCondition* c : {&input.Condition1, &input.Condition2}) {
+        if (c->Sign == 0 || c->Column == 0) continue;
+        if (c->Sign == 7 || c->Sign == 8) {
+            const bool anyDigit = std::any_of(c->ValueText.begin(), c->ValueText.end(),
+                                              [](char ch) { return ch >= '0' && ch <= '9'; });
+            if (!anyDigit) return "Process If: the list of " + c->Name + " holds no number.";
+        } else if (!ReadNumber(TrimSpaces(c->ValueText))) {
+            return "Process If: \"" + c->ValueText + "\" is not a number.";
+        }
+    }
+    return {};
+}
+
 std::string ProcessIfDialogValueText(const ProcessIfCondition& condition) {
     if (condition.Sign == 7 || condition.Sign == 8) return JoinList(condition.SLA);
     return condition.XV;

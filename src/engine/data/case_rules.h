@@ -88,6 +88,9 @@ struct MissingDialogInput {
 // OK of the dialog: the rules take the input; a value that does not convert switches its
 // rule off. Returns the status text the dialog shows.
 std::string ApplyMissingDialog(CaseRules& rules, const MissingDialogInput& input);
+// Why OK cannot take the input: a rule that is on needs a value that reads as a number.
+// Empty when it can. The dialog says so instead of switching the rule off unseen.
+std::string MissingDialogProblem(const MissingDialogInput& input);
 
 // The "Process If..." dialog: per condition the chosen variable (column 0 for none), its
 // name, the relation and the value text; and the And/Or choice.
@@ -106,6 +109,9 @@ struct ProcessIfDialogInput {
 // Returns the status text the dialog shows.
 std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& input,
                                  UserInterface& ui, BlankCommasSetting& blankCommas);
+// Why OK cannot take the input: a condition that is on needs a value that reads as a
+// number, or for "in" / "Not in" a list with at least one number. Empty when it can.
+std::string ProcessIfDialogProblem(const ProcessIfDialogInput& input);
 // The value a dialog shows for a condition: a list without its brackets.
 std::string ProcessIfDialogValueText(const ProcessIfCondition& condition);
 

@@ -24,6 +24,7 @@ bool NewTable(Workspace& ws) {
     table.LayoutEdited = true;
     table.DataEdited = true;
     ++table.TableGeneration;
+    ws.history.Reset();
     return true;
 }
 

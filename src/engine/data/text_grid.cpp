@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "engine/data/parallel_columns.h"
+
 namespace vostrel {
 
 TextGrid::TextGrid(int colCount, int rowCount, bool numberedRows) : numberedRows_(numberedRows) {
@@ -15,7 +17,7 @@ void TextGrid::Reset(int colCount, int rowCount) {
     rowCount_ = std::max(rowCount, 1);
 }
 
-std::string_view TextGrid::StoredCell(const Column& column, int row) const {
+std::string_view TextGrid::StoredCell(const Column& column, int row) {
     const auto blockIndex = static_cast<std::size_t>(row / kBlockRows);
     if (blockIndex >= column.blocks.size()) return {};
     const Block& block = column.blocks[blockIndex];
@@ -84,68 +86,161 @@ void TextGrid::SetColCount(int colCount) {
     columns_.resize(static_cast<std::size_t>(std::max(colCount, 1)));
 }
 
-void TextGrid::SetRowCount(int rowCount) {
-    rowCount = std::max(rowCount, 1);
-    if (rowCount < rowCount_) {
-        // Drop the text of the removed rows so that growing again shows empty cells.
-        const auto keepBlocks = static_cast<std::size_t>((rowCount + kBlockRows - 1) / kBlockRows);
-        const auto slotsInLast =
-            static_cast<std::size_t>(rowCount - static_cast<int>(keepBlocks - 1) * kBlockRows);
-        for (Column& column : columns_) {
-            if (column.blocks.size() > keepBlocks) column.blocks.resize(keepBlocks);
-            if (column.blocks.size() == keepBlocks && keepBlocks > 0) {
-                Block& last = column.blocks.back();
-                if (last.ends.size() > slotsInLast) {
-                    last.ends.resize(slotsInLast);
-                    last.text.resize(slotsInLast == 0 ? 0 : last.ends.back());
-                }
-            }
+void TextGrid::Truncate(Column& column, int rowCount) {
+    const auto keepBlocks = static_cast<std::size_t>((rowCount + kBlockRows - 1) / kBlockRows);
+    const auto slotsInLast =
+        static_cast<std::size_t>(rowCount - static_cast<int>(keepBlocks - 1) * kBlockRows);
+    if (column.blocks.size() > keepBlocks) column.blocks.resize(keepBlocks);
+    if (column.blocks.size() == keepBlocks && keepBlocks > 0) {
+        Block& last = column.blocks.back();
+        if (last.ends.size() > slotsInLast) {
+            last.ends.resize(slotsInLast);
+            last.text.resize(slotsInLast == 0 ? 0 : last.ends.back());
         }
     }
+}
+
+void TextGrid::SetRowCount(int rowCount) {
+    rowCount = std::max(rowCount, 1);
+    // Drop the text of the removed rows so that growing again shows empty cells.
+    if (rowCount < rowCount_)
+        for (Column& column : columns_) Truncate(column, rowCount);
     rowCount_ = rowCount;
 }
 
-std::vector<std::string> TextGrid::TakeCells(const Column& column, int rowCount) {
-    std::vector<std::string> cells(static_cast<std::size_t>(rowCount));
-    for (std::size_t b = 0; b < column.blocks.size(); ++b) {
-        const Block& block = column.blocks[b];
-        std::uint32_t begin = 0;
-        for (std::size_t slot = 0; slot < block.ends.size(); ++slot) {
-            const std::size_t row = b * kBlockRows + slot;
-            if (row < cells.size()) cells[row] = block.text.substr(begin, block.ends[slot] - begin);
-            begin = block.ends[slot];
+template <typename TextOf>
+void TextGrid::Rewrite(Column& column, int first, int last, bool keepAfter, TextOf textOf) {
+    const int firstBlock = first / kBlockRows;
+    const int lastBlock = last / kBlockRows;
+    const int base = firstBlock * kBlockRows;
+    // The new blocks firstBlock..lastBlock, their rows counted from base.
+    Column fresh;
+    for (int r = base; r < first; ++r) StoreCell(fresh, r - base, StoredCell(column, r));
+    for (int r = first; r <= last; ++r) StoreCell(fresh, r - base, textOf(r));
+    std::vector<Block> after;
+    if (keepAfter) {
+        for (int r = last + 1; r < (lastBlock + 1) * kBlockRows; ++r)
+            StoreCell(fresh, r - base, StoredCell(column, r));
+        const auto next = static_cast<std::size_t>(lastBlock) + 1;
+        if (column.blocks.size() > next) {
+            after.assign(std::make_move_iterator(column.blocks.begin() + static_cast<long>(next)),
+                         std::make_move_iterator(column.blocks.end()));
+            fresh.blocks.resize(static_cast<std::size_t>(lastBlock - firstBlock) + 1);
         }
     }
-    return cells;
+    std::vector<Block>& blocks = column.blocks;
+    blocks.resize(static_cast<std::size_t>(firstBlock));
+    for (Block& block : fresh.blocks) blocks.push_back(std::move(block));
+    for (Block& block : after) blocks.push_back(std::move(block));
 }
 
-TextGrid::Column TextGrid::MakeColumn(const std::vector<std::string>& cells) {
-    Column column;
-    for (std::size_t row = 0; row < cells.size(); ++row)
-        StoreCell(column, static_cast<int>(row), cells[row]);
-    return column;
+template <typename Work>
+void TextGrid::ForEachColumn(int first, int count, Work work) {
+    ForEachColumnInParallel(count,
+                            static_cast<std::size_t>(count) * static_cast<std::size_t>(rowCount_),
+                            [&](int c) { work(first + c - 1); });
+}
+
+TextGrid TextGrid::TakeRows(int at, int count) {
+    at = std::clamp(at, 0, rowCount_);
+    count = std::clamp(count, 0, rowCount_ - at);
+    TextGrid piece(ColCount(), count, false);
+    if (count == 0) return piece;
+    const int newRowCount = rowCount_ - count;
+    ForEachColumn(0, ColCount(), [&](int c) {
+        Column& column = columns_[static_cast<std::size_t>(c)];
+        Column& taken = piece.columns_[static_cast<std::size_t>(c)];
+        for (int r = 0; r < count; ++r) StoreCell(taken, r, StoredCell(column, at + r));
+        if (at < newRowCount)
+            Rewrite(column, at, newRowCount - 1, false,
+                    [&](int r) { return StoredCell(column, r + count); });
+        else
+            Truncate(column, newRowCount);
+    });
+    rowCount_ = std::max(newRowCount, 1);
+    return piece;
+}
+
+void TextGrid::PutRows(int at, TextGrid&& piece) {
+    at = std::clamp(at, 0, rowCount_);
+    const int count = piece.RowCount();
+    const int newRowCount = rowCount_ + count;
+    ForEachColumn(0, ColCount(), [&](int c) {
+        Column& column = columns_[static_cast<std::size_t>(c)];
+        const bool inPiece = c < piece.ColCount();
+        Rewrite(column, at, newRowCount - 1, false, [&](int r) -> std::string_view {
+            if (r >= at + count) return StoredCell(column, r - count);
+            return inPiece ? StoredCell(piece.columns_[static_cast<std::size_t>(c)], r - at)
+                           : std::string_view();
+        });
+    });
+    rowCount_ = newRowCount;
 }
 
 void TextGrid::InsertRows(int at, int count) {
     if (count <= 0) return;
-    at = std::clamp(at, 0, rowCount_);
-    for (Column& column : columns_) {
-        std::vector<std::string> cells = TakeCells(column, rowCount_);
-        cells.insert(cells.begin() + at, static_cast<std::size_t>(count), std::string());
-        column = MakeColumn(cells);
-    }
-    rowCount_ += count;
+    PutRows(at, TextGrid(ColCount(), count, false));
 }
 
 void TextGrid::DeleteRows(int at, int count) {
     if (at < 0 || at >= rowCount_ || count <= 0) return;
-    count = std::min(count, rowCount_ - at);
-    for (Column& column : columns_) {
-        std::vector<std::string> cells = TakeCells(column, rowCount_);
-        cells.erase(cells.begin() + at, cells.begin() + at + count);
-        column = MakeColumn(cells);
+    TakeRows(at, count);
+}
+
+TextGrid TextGrid::TakeColumns(int at, int count) {
+    at = std::clamp(at, 0, ColCount());
+    count = std::clamp(count, 0, ColCount() - at);
+    TextGrid piece(std::max(count, 1), rowCount_, false);
+    for (int c = 0; c < count; ++c)
+        piece.columns_[static_cast<std::size_t>(c)] =
+            std::move(columns_[static_cast<std::size_t>(at + c)]);
+    columns_.erase(columns_.begin() + at, columns_.begin() + at + count);
+    if (columns_.empty()) columns_.resize(1);
+    return piece;
+}
+
+void TextGrid::PutColumns(int at, TextGrid&& piece) {
+    at = std::clamp(at, 0, ColCount());
+    if (piece.rowCount_ > rowCount_) piece.SetRowCount(rowCount_);
+    columns_.insert(columns_.begin() + at, std::make_move_iterator(piece.columns_.begin()),
+                    std::make_move_iterator(piece.columns_.end()));
+}
+
+void TextGrid::SwapBlock(int left, int top, TextGrid& block) {
+    const int width = block.ColCount();
+    const int height = block.RowCount();
+    if (left < 0 || top < 0 || left + width > ColCount() || top + height > rowCount_)
+        throw std::out_of_range("block outside the grid");
+    ForEachColumn(0, width, [&](int c) {
+        Column& column = columns_[static_cast<std::size_t>(left + c)];
+        Column& other = block.columns_[static_cast<std::size_t>(c)];
+        Column taken;
+        for (int r = 0; r < height; ++r) StoreCell(taken, r, StoredCell(column, top + r));
+        Rewrite(column, top, top + height - 1, true,
+                [&](int r) { return StoredCell(other, r - top); });
+        other = std::move(taken);
+    });
+}
+
+void TextGrid::SwapCells(int col, const std::vector<int>& rows, PackedTexts& texts) {
+    if (col < 0 || col >= ColCount()) throw std::out_of_range("column outside the grid");
+    Column& column = columns_[static_cast<std::size_t>(col)];
+    PackedTexts old;
+    old.reserve(rows.size());
+    for (int r : rows) old.push_back(StoredCell(column, r));
+    // One rewrite for the rows that share a block.
+    std::size_t i = 0;
+    while (i < rows.size()) {
+        std::size_t j = i + 1;
+        while (j < rows.size() && rows[j] / kBlockRows == rows[i] / kBlockRows) ++j;
+        std::size_t next = i;
+        Rewrite(column, rows[i], rows[j - 1], true, [&](int r) {
+            if (next < j && rows[next] == r) return texts[next++];
+            return StoredCell(column, r);
+        });
+        i = j;
     }
-    rowCount_ = std::max(rowCount_ - count, 1);
+    texts = std::move(old);
 }
 
 void TextGrid::InsertColumns(int at, int count) {

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/data/grid/packed_texts.h"
+
 namespace vostrel {
 
 class TextGrid {
@@ -39,6 +41,21 @@ class TextGrid {
     // Empties every cell and sets the size.
     void Reset(int colCount, int rowCount);
 
+    // Moves whole columns or rows out into a grid of their own (rows not numbered) and back
+    // in, without copying their text cell by cell: what an undo step keeps of them.
+    TextGrid TakeColumns(int at, int count);
+    void PutColumns(int at, TextGrid&& piece);
+    TextGrid TakeRows(int at, int count);
+    void PutRows(int at, TextGrid&& piece);
+
+    // Exchanges the cells of the block whose top-left cell is (left, top) with the cells
+    // (0, 0)..(w - 1, h - 1) of `block`; each column is rewritten once. The block must lie
+    // inside the grid.
+    void SwapBlock(int left, int top, TextGrid& block);
+    // Exchanges the texts of the given rows (ascending, inside the grid) of one column with
+    // `texts`, one text per row.
+    void SwapCells(int col, const std::vector<int>& rows, PackedTexts& texts);
+
     bool NumberedRows() const { return numberedRows_; }
 
     // Bytes held by the cells' text and offsets (for the memory figures).
@@ -56,10 +73,18 @@ class TextGrid {
         std::vector<Block> blocks;
     };
 
-    std::string_view StoredCell(const Column& column, int row) const;
+    static std::string_view StoredCell(const Column& column, int row);
     static void StoreCell(Column& column, int row, std::string_view text);
-    static std::vector<std::string> TakeCells(const Column& column, int rowCount);
-    static Column MakeColumn(const std::vector<std::string>& cells);
+    // Rewrites rows first..last of a column from textOf(row), called once per row in
+    // ascending order; blocks after the last row's block are kept when keepAfter is set
+    // and dropped otherwise. The old column stays readable until the new blocks are done.
+    template <typename TextOf>
+    static void Rewrite(Column& column, int first, int last, bool keepAfter, TextOf textOf);
+    static void Truncate(Column& column, int rowCount);
+    // Runs work(c) for columns first..first + count - 1, sharing large grids out among
+    // the cores; each column is handled by one thread.
+    template <typename Work>
+    void ForEachColumn(int first, int count, Work work);
 
     std::vector<Column> columns_;
     int rowCount_ = 0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/data/grid/table_edit.h"
 #include "engine/data/text_rules.h"
 #include "engine/report/number_format.h"
 #include "engine/stats/chi_square.h"
@@ -236,42 +237,41 @@ bool TransformColumns(Workspace& ws, const std::vector<int>& columns, bool addNe
         ws.ui.ErrorBox("Maximum Number of Columns Exceeded.");
         return false;
     }
+    TableEdit edit(ws.history, "Transform");
     for (int column : columns) {
         if (column < 1 || column > data.MaxCol()) continue;
         // The new texts of rows 1..Ncount; a failure leaves this column untouched.
-        std::vector<std::string> texts(static_cast<std::size_t>(data.Ncount) + 1);
+        TextGrid texts(1, data.Ncount + 1, false);
         bool failed = false;
         t.Error = false;
         for (int row = 1; row <= data.Ncount && !failed; ++row) {
             const double x = data.Value(column, row);
             if (!data.ProcessOK(row) || !data.DataValid(x)) {
                 // Modifying keeps what the rules left out: excluded rows are not lost.
-                if (!addNew)
-                    texts[static_cast<std::size_t>(row)] = table.DataGrid.Cell(column, row);
+                if (!addNew) texts.SetCell(0, row, table.DataGrid.Cell(column, row));
                 continue;
             }
             const double y = ApplyTransform(ws, x);
             if (t.Error) failed = true;
-            texts[static_cast<std::size_t>(row)] = CellText(y);
+            texts.SetCell(0, row, CellText(y));
         }
         if (failed) {
             ws.ui.ErrorBox("Transform Failed for: " + data.ColumnName(column));
             continue;
         }
-        int target = column;
         if (addNew) {
-            target = table.MaxCol() + 1;
-            table.SetMaxCol(target);
-            table.SetColumnName(target, "f(" + data.ColumnName(column) + ")");
+            texts.SetCell(0, 0, "f(" + data.ColumnName(column) + ")");
+            edit.AppendColumns(std::move(texts));
+        } else {
+            texts.DeleteRows(0, 1);
+            edit.ReplaceBlock(GridId::Data, column, 1, std::move(texts));
         }
-        for (int row = 1; row <= data.Ncount; ++row)
-            table.DataGrid.SetCell(target, row, texts[static_cast<std::size_t>(row)]);
     }
     if (turnOff) t.no = 0;
-    table.Modified = true;
-    data.SetAllRowsModified();
+    edit.Effects().Data = true;
+    edit.SetArea(GridId::Data, GridRect{1, 1, table.MaxCol(), table.CaseRows()});
+    edit.Commit();
     data.UpdateData();
-    table.DataEdited = true;
     return true;
 }
 

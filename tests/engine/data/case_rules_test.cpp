@@ -135,6 +135,20 @@ TEST_F(CaseRulesTest, ProcessIfDialogReadsListsAndValues) {
     EXPECT_FALSE(ws.rules.ProcessIf.Active);
 }
 
+TEST_F(CaseRulesTest, DialogValuesThatAreNotNumbersAreNamedBeforeOk) {
+    EXPECT_EQ(MissingDialogProblem({1, 0, "99", "abc"}), "");  // rule 2 is off
+    EXPECT_EQ(MissingDialogProblem({1, 2, "99", "-"}), "Missing When: \"-\" is not a number.");
+
+    ProcessIfDialogInput input;
+    input.Condition1 = {1, "Line", 7, "1, 3"};
+    input.Condition2 = {2, "Weight", 4, "1e"};
+    EXPECT_EQ(ProcessIfDialogProblem(input), "Process If: \"1e\" is not a number.");
+    input.Condition2.Column = 0;  // no variable: the condition takes no part
+    EXPECT_EQ(ProcessIfDialogProblem(input), "");
+    input.Condition1.ValueText = " , ";
+    EXPECT_EQ(ProcessIfDialogProblem(input), "Process If: the list of Line holds no number.");
+}
+
 TEST_F(CaseRulesTest, RuleDescriptionsListWhatIsActive) {
     EXPECT_FALSE(GetFileModString(ws.rules, ws.transform).Any());
     ws.rules.SetMissingRule(1, 1, "99", 99);

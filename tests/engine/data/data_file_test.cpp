@@ -177,6 +177,17 @@ TEST_F(DataFileTest, AModifiedTableIsOfferedForSavingFirst) {
     EXPECT_EQ(Cell(1, 1), "3");
 }
 
+TEST_F(DataFileTest, ACancelledLoadLeavesAnEmptyTableWithoutTheFileName) {
+    ui.cancelProgress = true;
+    EXPECT_EQ(Load("A\tB\n1\t2\n3\t4\n"), LoadResult::Cancelled);
+    EXPECT_FALSE(ws.table.HaveData());
+    EXPECT_TRUE(ws.table.DataFilename.empty());  // Save cannot overwrite the file with a part
+    EXPECT_EQ(ui.progressEnds, 1);
+    EXPECT_EQ(ui.busyDepth, 0);
+    ui.cancelProgress = false;
+    EXPECT_EQ(Load("A\tB\n1\t2\n"), LoadResult::Loaded);  // the next load is not refused
+}
+
 TEST_F(DataFileTest, LoadingReArmsTheBlankCommasQuestion) {
     ui.answers = {Answer::Yes};
     ParseNumberList("1,,2", ui, ws.blankCommas);

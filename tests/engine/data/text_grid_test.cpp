@@ -89,5 +89,73 @@ TEST(TextGrid, ColumnsInsertAndDelete) {
     EXPECT_EQ(grid.Cell(1, 1), "b");
 }
 
+// Rows and columns moved out and back in, blocks and scattered cells exchanged, across
+// block boundaries: the store must agree with a plain model after each.
+TEST(TextGrid, PiecesMoveOutAndBackInAsAPlainModelSays) {
+    using Model = std::vector<std::vector<std::string>>;  // [col][row]
+    std::mt19937 random(7);
+    const int cols = 3;
+    int rows = 2000;
+    TextGrid grid(cols, rows, false);
+    Model model(cols, std::vector<std::string>(static_cast<std::size_t>(rows)));
+    for (int c = 0; c < cols; ++c)
+        for (int r = 0; r < rows; r += 1 + static_cast<int>(random() % 3)) {
+            const std::string t = std::to_string(random() % 100000);
+            grid.SetCell(c, r, t);
+            model[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = t;
+        }
+    auto check = [&](const char* what) {
+        ASSERT_EQ(grid.RowCount(), rows) << what;
+        for (int c = 0; c < cols; ++c)
+            for (int r = 0; r < rows; ++r)
+                ASSERT_EQ(grid.Cell(c, r),
+                          model[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)])
+                    << what << " " << c << "," << r;
+    };
+    for (int step = 0; step < 40; ++step) {
+        const int at = static_cast<int>(random() % static_cast<unsigned>(rows - 10));
+        const int count = 1 + static_cast<int>(random() % 900);
+        // Out and back in leaves everything as it was.
+        TextGrid piece = grid.TakeRows(at, count);
+        const int taken = std::min(count, rows - at);
+        ASSERT_EQ(piece.RowCount(), taken);
+        ASSERT_EQ(grid.RowCount(), rows - taken);
+        ASSERT_EQ(piece.Cell(1, 0), model[1][static_cast<std::size_t>(at)]);
+        grid.PutRows(at, std::move(piece));
+        check("rows back");
+
+        // A block exchanged with a piece of new texts.
+        const int height = std::min(1 + static_cast<int>(random() % 700), rows - at);
+        TextGrid block(2, height, false);
+        for (int r = 0; r < height; ++r)
+            if (random() % 2) block.SetCell(1, r, "b" + std::to_string(r));
+        const std::string oldTop = model[2][static_cast<std::size_t>(at)];
+        for (int r = 0; r < height; ++r) {
+            model[1][static_cast<std::size_t>(at + r)] = "";
+            model[2][static_cast<std::size_t>(at + r)] = std::string(block.Cell(1, r));
+        }
+        grid.SwapBlock(1, at, block);
+        check("block");
+        EXPECT_EQ(block.Cell(1, 0), oldTop);
+
+        // Scattered cells of one column.
+        std::vector<int> picked;
+        PackedTexts texts;
+        for (int r = at; r < rows; r += 1 + static_cast<int>(random() % 400)) {
+            picked.push_back(r);
+            texts.push_back(r % 2 ? "" : "s" + std::to_string(r));
+            model[0][static_cast<std::size_t>(r)] = std::string(texts[texts.size() - 1]);
+        }
+        grid.SwapCells(0, picked, texts);
+        check("cells");
+    }
+    // Columns out and back.
+    TextGrid middle = grid.TakeColumns(1, 1);
+    EXPECT_EQ(grid.ColCount(), 2);
+    EXPECT_EQ(grid.Cell(1, 5), model[2][5]);
+    grid.PutColumns(1, std::move(middle));
+    check("columns back");
+}
+
 }  // namespace
 }  // namespace vostrel
