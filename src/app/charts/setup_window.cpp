@@ -8,10 +8,11 @@
 #include <array>
 
 #include "app/charts/chart_window.h"
-#include "app/charts/edit_key_filter.h"
+#include "app/data/rules/process_if_dialog.h"
 #include "app/graphs/services/form_sizing.h"
 #include "app/graphs/services/graph_navigation.h"
 #include "app/shell/display_text.h"
+#include "app/shell/key_filter_binding.h"
 #include "app/shell/window_directory.h"
 #include "engine/control_charts/chart_action.h"
 #include "engine/control_charts/chart_view_menu.h"
@@ -123,9 +124,9 @@ void TForm_VARsetup::BindFields() {
     text(ui_->Edit_StdErr, &ChartSetupModel::SetStdErrText);
     text(ui_->Edit_Sigma, &ChartSetupModel::SetSigmaText);
     text(ui_->Edit_Mu, &ChartSetupModel::SetMuText);
-    FilterNumberKeys(*ui_->Edit_StdErr, NumberKeys::PositiveReal);
-    FilterNumberKeys(*ui_->Edit_Sigma, NumberKeys::PositiveReal);
-    FilterNumberKeys(*ui_->Edit_Mu, NumberKeys::SignedReal);
+    BindKeyFilter(ui_->Edit_StdErr, KeyFilterKind::UnsignedReal);
+    BindKeyFilter(ui_->Edit_Sigma, KeyFilterKind::UnsignedReal);
+    BindKeyFilter(ui_->Edit_Mu, KeyFilterKind::SignedReal);
 
     const std::array<std::pair<QCheckBox*, QLineEdit*>, UserLimitCount> limits = {
         std::pair{ui_->CheckBox_UCL, ui_->Edit_UCL}, std::pair{ui_->CheckBox_CL, ui_->Edit_CL},
@@ -134,8 +135,8 @@ void TForm_VARsetup::BindFields() {
     for (int i = 0; i < UserLimitCount; ++i) {
         const auto limit = static_cast<UserLimit>(i);
         const auto [box, edit] = limits[static_cast<std::size_t>(i)];
-        FilterNumberKeys(*edit,
-                         i < UserDispUCL ? NumberKeys::SignedReal : NumberKeys::PositiveReal);
+        BindKeyFilter(edit,
+                      i < UserDispUCL ? KeyFilterKind::SignedReal : KeyFilterKind::UnsignedReal);
         connect(box, &QCheckBox::toggled, this, [this, limit](bool on) {
             if (showing_) return;
             setup_.SetUserLimitChecked(limit, on);
@@ -171,8 +172,12 @@ void TForm_VARsetup::BindCommands() {
     ui_->DataEditor1->setEnabled(editor);
     if (!editor) ui_->DataEditor1->setToolTip(NotAvailable);
     connect(ui_->DataEditor1, &QAction::triggered, this, &TForm_VARsetup::ShowDataEditor);
-    // The Process If dialog and the help pages belong to other parts of the program.
-    for (QAction* action : {ui_->ProcessIf1, ui_->Help1, ui_->Contents1}) {
+    // A chart computed under other rules is not left on screen.
+    connect(ui_->ProcessIf1, &QAction::triggered, this, [this] {
+        if (ExecProcessIfDialog(ws_, this)) CloseChartWindow();
+    });
+    // The help pages belong to another part of the program.
+    for (QAction* action : {ui_->Help1, ui_->Contents1}) {
         action->setEnabled(false);
         action->setToolTip(NotAvailable);
     }
