@@ -11,6 +11,7 @@
 #include "app/shell/about_box.h"
 #include "app/shell/display_text.h"
 #include "app/shell/performance_form.h"
+#include "app/shell/program_options.h"
 #include "app/shell/qsettings_store.h"
 #include "app/shell/qt_user_interface.h"
 #include "app/shell/window_directory.h"
@@ -30,6 +31,8 @@ int SplashMilliseconds() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = vostrel::app::AnswerProgramOptions(argc, argv); status >= 0)
+        return status;
     using namespace vostrel;
     using namespace vostrel::app;
 

@@ -4,9 +4,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -313,10 +315,17 @@ class PerformanceFormTest : public QObject {
             d->findChild<QRadioButton*>("TransformKind1")->click();  // LINEAR
             d->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("2"));
             d->findChild<QLineEdit*>("Edit2")->setText(QStringLiteral("3"));
+            // A transformed copy of W1, and the transform stays on.
+            d->findChild<QListWidget*>("CheckListBox")->item(3)->setCheckState(Qt::Checked);
+            d->findChild<QCheckBox*>("CheckBox_TurnOff")->setChecked(false);
+            d->findChild<QPushButton*>("AddButton")->click();
             d->findChild<QPushButton*>("OKBtn")->click();
         });
         w.Trigger("Transform1");
         QVERIFY(w.Memo().endsWith(QStringLiteral("\nTransform: 2X + 3")));
+        // The new column joins the data variables; the measures stay chosen.
+        QCOMPARE(w.Items("DataVarList"), QStringList({"Sample", "Shift", "f(W1)"}));
+        QCOMPARE(w.Items("ListBox_Measures").size(), 5);
         QCOMPARE(w.Find<QLabel>("Label_TransformStatus")->text(),
                  QStringLiteral("Transform: 2X + 3"));
 
@@ -380,6 +389,58 @@ class PerformanceFormTest : public QObject {
         drop(kExampleConfig);
         QTRY_COMPARE(w.Items("ListBox_Measures").size(), 5);
         QCOMPARE(w.ui.errors.size(), std::size_t{1});
+    }
+
+    void theFileMenuListsTheRecentFilesWhenItOpens() {
+        MainWindow w;
+        TempDir dir;
+        const std::string gone = dir.File("gone.dat");
+        w.ws.mru.UpdateList(gone);
+        w.ws.mru.UpdateList(kExampleData.toStdString());
+        QMenu* file = w.Find<QMenu>("MenuFile");
+        emit file->aboutToShow();
+        QAction* first = w.Find<QAction>("MRFile1");
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->text(), QStringLiteral("&1  ") + kExampleData);
+        QVERIFY(w.Find<QAction>("MRFile2")->isVisible());
+        QVERIFY(!w.Find<QAction>("MRFile3")->isVisible());
+        QVERIFY(w.Find<QAction>("MenuLineMRU")->isVisible());
+
+        w.Trigger("MRFile2");  // the file was deleted since
+        QCOMPARE(w.ui.errors, std::vector<std::string>({"File Not Found!\n\n" + gone}));
+        w.Trigger("MRFile1");
+        QCOMPARE(w.Items("DataVarList").size(), 8);
+    }
+
+    void saveAsWithoutAnExtensionWritesAConfiguration() {
+        MainWindow w;
+        w.form.OpenFile(kExampleConfig);
+        TempDir dir;
+        const QString name = QString::fromStdString(dir.File("mine"));
+        WhenModalShows<QFileDialog>([name](QFileDialog* files) {
+            files->selectFile(name);
+            static_cast<QDialog*>(files)->accept();
+        });
+        w.Trigger("SaveAs1");
+        const std::string saved = dir.File("mine.vos");
+        QVERIFY(TempDir::Read(saved).find("MEASURES:4 5 6 7 8\r\n") != std::string::npos);
+        QCOMPARE(w.ws.analysis.ConfigFileName, saved);
+        QVERIFY(w.form.windowTitle().contains(QStringLiteral("mine.vos")));
+        QVERIFY(w.ui.questions.empty());  // the data have their file and are not modified
+    }
+
+    void nextOpenFormShowsAHiddenWindowAndNextVisibleFormSkipsIt() {
+        MainWindow w;
+        w.ShowAndSettle();
+        QWidget visible, hidden;
+        visible.setWindowTitle(QStringLiteral("visible"));
+        hidden.setWindowTitle(QStringLiteral("hidden"));
+        visible.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&visible));
+        w.Trigger("NextVisibleForm1");
+        QVERIFY(!hidden.isVisible());
+        w.Trigger("NextOpenForm1");
+        QVERIFY(hidden.isVisible() || w.form.OutputWindow()->isVisible());
     }
 
     void anOldConfigurationShowsItsSpecificationsAndAMovedDataFileIsSearched() {

@@ -5,10 +5,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -56,10 +54,13 @@ std::vector<std::string> ColumnNames(const DataTable& table) {
 void EnableCommand(QAction* action, QAbstractButton* button, bool available, bool enabled,
                    const QString& hint) {
     const QString tip = available ? hint : kNotAvailable;
-    for (QObject* control : {static_cast<QObject*>(action), static_cast<QObject*>(button)}) {
-        if (!control) continue;
-        control->setProperty("enabled", available && enabled);
-        control->setProperty("toolTip", tip);
+    if (action) {
+        action->setEnabled(available && enabled);
+        action->setToolTip(tip);
+    }
+    if (button) {
+        button->setEnabled(available && enabled);
+        button->setToolTip(tip);
     }
 }
 
@@ -242,10 +243,20 @@ void TPerformanceForm::FirstActivation() {
 }
 
 void TPerformanceForm::FormActivate() {
-    if (TableChanged()) RebuildVariableLists();
-    RememberTable();
+    CatchUpWithTable();
     RefreshAll();
     ui_->Edit_Title->setFocus();
+}
+
+// The lists follow the table: columns appended at its end (a transformed copy, a computed
+// variable) join "Data Variables"; a new table or changed columns rebuild the lists.
+void TPerformanceForm::CatchUpWithTable() {
+    const std::vector<std::string> columns = ColumnNames(ws_.table);
+    if (seenTableGeneration_ == ws_.table.TableGeneration && ColumnsAppended(seenColumns_, columns))
+        ws_.analysis.Settings.AddDataVariables(ws_.data, static_cast<int>(seenColumns_.size()) + 1);
+    else if (TableChanged())
+        RebuildVariableLists();
+    RememberTable();
 }
 
 // The windows opened next (charts, plots) work with the current limits and decimals.
@@ -440,8 +451,8 @@ void TPerformanceForm::EnterVariances1Click() {
 }
 
 void TPerformanceForm::RuleDialogClosed() {
-    UpdateMemo();
-    UpdateRuleStatus();
+    CatchUpWithTable();
+    RefreshAll();
 }
 
 // ---- variables ------------------------------------------------------------------------------

@@ -76,6 +76,7 @@ class TPerformanceForm : public QMainWindow {
     void FirstActivation();
     void FormActivate();
     void FormDeactivate();
+    void CatchUpWithTable();
     void RememberTable();
     bool TableChanged() const;
 

@@ -148,7 +148,9 @@ class AnalysisSettings {
     // wanted value that is not a number of 0 or more.
     bool AcceptUserSetDialog(const UserSetDialogInput& input, UserInterface& ui);
 
-  private:
+    // Moves the selected items (indexes into `from`) to `to`, or every item; returns the item
+    // of `from` to select afterwards (-1 when `from` is empty). Shared by every window with
+    // ">" and "<" buttons between two variable lists.
     static int MoveSelected(VariableList& from, VariableList& to, const std::vector<int>& selected);
     static int MoveAll(VariableList& from, VariableList& to);
 };

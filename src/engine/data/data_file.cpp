@@ -106,10 +106,11 @@ class DataFileReader {
     }
 
     void ReadDescriptionLine(std::string_view line, int row) {
-        // The key, its colon and the one separator after it.
-        const std::size_t colon = line.find(':');
-        std::string_view value =
-            colon + 2 <= line.size() ? line.substr(colon + 2) : std::string_view();
+        // The key and its colon, then one separator when there is one: "USL:510" keeps
+        // its first digit.
+        std::string_view value = line.substr(line.find(':') + 1);
+        if (!value.empty() && (value[0] == '\t' || value[0] == ' ' || value[0] == ','))
+            value.remove_prefix(1);
         HeaderFields fields = SplitHeaderLine(value, false, true);
         if (fields.truncated) dropped_ = true;
         EnsureColumns(static_cast<int>(fields.fields.size()));
