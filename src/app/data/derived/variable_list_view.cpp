@@ -20,11 +20,4 @@ void ShowVariableList(QListWidget* widget, const VariableList& list, int current
     }
 }
 
-std::vector<int> SelectedRows(const QListWidget* widget) {
-    std::vector<int> rows;
-    for (const QListWidgetItem* item : widget->selectedItems()) rows.push_back(widget->row(item));
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 }  // namespace vostrel::app

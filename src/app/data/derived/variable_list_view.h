@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "app/shell/variable_list_box.h"
+
 class QListWidget;
 
 namespace vostrel {
@@ -14,7 +16,6 @@ namespace vostrel::app {
 
 // Shows the list's items and selects item `current` (none when it is -1).
 void ShowVariableList(QListWidget* widget, const VariableList& list, int current = -1);
-// The indexes of the selected items, ascending.
-std::vector<int> SelectedRows(const QListWidget* widget);
+// SelectedRows (the indexes of the selected items, ascending) is the shell's.
 
 }  // namespace vostrel::app
