@@ -479,17 +479,10 @@ std::optional<ImageTarget> ImageOptions(const ChartOptions& options) {
         }
         return std::nullopt;
     }
-    if (!GraphImages::Available()) throw UsageError{GraphImages::UnavailableMessage()};
     ImageTarget target;
-    if (const auto size = options.Value("size")) {
-        const std::optional<ImageTarget> parsed = ParseImageSize(*size);
-        if (!parsed) {
-            throw UsageError{"--size needs WIDTHxHEIGHT in pixels (16 to 20000), not \"" + *size +
-                             "\""};
-        }
-        target = *parsed;
+    if (const auto problem = ReadImageTarget(*path, options.Value("size"), target)) {
+        throw UsageError{*problem};
     }
-    target.path = *path;
     return target;
 }
 

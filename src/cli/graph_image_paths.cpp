@@ -30,6 +30,22 @@ std::optional<ImageTarget> ParseImageSize(const std::string& text) {
     return target;
 }
 
+std::optional<std::string> ReadImageTarget(const std::string& path,
+                                           const std::optional<std::string>& size,
+                                           ImageTarget& target) {
+    if (!GraphImages::Available()) return std::string(GraphImages::UnavailableMessage());
+    target = ImageTarget();
+    if (size) {
+        const std::optional<ImageTarget> parsed = ParseImageSize(*size);
+        if (!parsed) {
+            return "--size needs WIDTHxHEIGHT in pixels (16 to 20000), not \"" + *size + "\"";
+        }
+        target = *parsed;
+    }
+    target.path = path;
+    return std::nullopt;
+}
+
 std::string NumberedImagePath(const std::string& path, int index) {
     if (index <= 0) return path;
     const std::filesystem::path file(path);

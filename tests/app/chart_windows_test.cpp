@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -29,9 +30,13 @@
 #include "app/charts/point_grid_model.h"
 #include "app/charts/setup_window.h"
 #include "app/graphs/services/graph_image.h"
+#include "app/program_windows.h"
+#include "app/shell/performance_form.h"
+#include "app/shell/window_directory.h"
 #include "engine/control_charts/chart_enumeration.h"
 #include "engine/control_charts/control_tests.h"
 #include "engine/data/data_file.h"
+#include "engine/report/number_format.h"
 #include "engine/report/report_export.h"
 #include "engine/workspace.h"
 #include "support/scripted_ui.h"
@@ -140,6 +145,58 @@ class ChartWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void mainWindowOpensTheSetupAndActionTheChart() {
+        testing::ScriptedUserInterface ui;
+        MemorySettingsStore settings;
+        Workspace ws(ui, settings);
+        app::WindowDirectory windows;
+        app::TPerformanceForm form(ws, windows);
+        app::RegisterProgramWindows(ws, windows);
+        form.OpenFile(QStringLiteral(VOSTREL_EXAMPLES_DIR "/fill_weights.vos"));
+        QAction* command = ActionOf(&form, "XCharts1");
+        QVERIFY(command->isEnabled());
+        command->trigger();
+        app::TForm_VARsetup* setup = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* found = qobject_cast<app::TForm_VARsetup*>(window)) setup = found;
+        }
+        QVERIFY(setup != nullptr && setup->isVisible());
+        QVERIFY(setup->windowTitle().startsWith("Variables Chart Setup - fill_weights"));
+        QCOMPARE(ActionOf(setup, "Return1")->text(), QString("&Return to Main Form"));
+        auto* data = setup->findChild<QListWidget*>("DataVarList");
+        data->item(data->count() - 1)->setSelected(true);
+        setup->findChild<QPushButton*>("IncludeBtnMeasure")->click();
+        setup->findChild<QPushButton*>("CalcButton")->click();
+        QVERIFY(setup->ChartWindow() != nullptr && setup->ChartWindow()->isVisible());
+        QVERIFY(setup->ChartWindow()->windowTitle().startsWith("Variables Chart - "));
+        delete setup;
+    }
+
+    void mouseOverNamesTheSeriesAndPoint() {
+        ChartFixture f;
+        f.Move("DataVarList", {"W1"}, "IncludeBtnMeasure");
+        app::TVARchart_Form* window = f.Action();
+        QVERIFY(window != nullptr);
+        window->resize(900, 600);
+        window->Chart()->replot();
+        const app::PositionSeries* x = SeriesNamed(*window, "Location Statistic");
+        const QPointF at(x->keyAxis()->coordToPixel(4),
+                         x->valueAxis()->coordToPixel(x->ValueAt(4)));
+        QMouseEvent move(QEvent::MouseMove, at, window->Chart()->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window->Chart(), &move);
+        QCOMPARE(window->findChild<QLabel*>("Label1")->text(), QString("Location Statistic"));
+        QCOMPARE(window->findChild<QLabel*>("Label2")->text(),
+                 "X=5  Y=" + QString::fromStdString(
+                                 FormatGeneral(f.ws.report.numberLocale, x->ValueAt(4))));
+        // Off every point: both labels empty.
+        const QPointF corner(2, 2);
+        QMouseEvent away(QEvent::MouseMove, corner, window->Chart()->mapToGlobal(corner),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(window->Chart(), &away);
+        QVERIFY(window->findChild<QLabel*>("Label1")->text().isEmpty());
+    }
+
     void setupControlsFollowTheModel() {
         ChartFixture f;
         // Nothing chosen: no Action.

@@ -14,6 +14,7 @@
 #include "app/charts/chart_window.h"
 #include "app/charts/point_grid_model.h"
 #include "app/charts/report_text.h"
+#include "app/graphs/services/graph_help.h"
 #include "app/graphs/services/graph_navigation.h"
 #include "app/report/print_report.h"
 #include "app/shell/display_text.h"
@@ -97,10 +98,7 @@ TForm_CChart_Info::TForm_CChart_Info(Workspace& ws, TVARchart_Form& chartWindow,
     connect(ui_->DataEditor1, &QAction::triggered, this, [this] {
         if (windows_ != nullptr) windows_->Open(ProgramWindow::DataEditor, this);
     });
-    for (QAction* help : {ui_->Help1, ui_->Contents1}) {
-        help->setEnabled(false);
-        help->setToolTip(QStringLiteral("Not available yet"));
-    }
+    BindHelpCommands(*this, ui_->Help1, ui_->Contents1, kChartInfoTopic);
     // A left click on the grid's corner selects every cell.
     ui_->StringGrid1->setCornerButtonEnabled(true);
     PageChanged();

@@ -11,6 +11,7 @@
 #include "app/charts/chart_info_window.h"
 #include "app/charts/control_tests_window.h"
 #include "app/charts/point_label_dialog.h"
+#include "app/graphs/services/graph_help.h"
 #include "app/graphs/services/graph_navigation.h"
 #include "app/graphs/services/graph_window_services.h"
 #include "app/shell/display_text.h"
@@ -54,10 +55,7 @@ TVARchart_Form::TVARchart_Form(Workspace& ws, QWidget* setupWindow, const Window
     };
     services_->TitlesEdited = [this] { TitlesEdited(); };
 
-    for (QAction* help : {ui_->Help1, ui_->Contents1}) {
-        help->setEnabled(false);
-        help->setToolTip(QStringLiteral("Not available yet"));
-    }
+    BindHelpCommands(*this, ui_->Help1, ui_->Contents1, kChartWindowTopic);
     BindViewMenu();
     connect(ui_->ListBox_Selection, &QListWidget::currentRowChanged, this,
             &TVARchart_Form::ChartListClicked);

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "app/graphs/services/graph_help.h"
 #include "engine/workspace.h"
 #include "ui_control_tests_window.h"
 
@@ -40,8 +41,7 @@ TForm_ControlTests::TForm_ControlTests(Workspace& ws, QWidget* parent)
     connect(ui_->BitBtn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui_->BitBtn_Save, &QPushButton::clicked, this, &TForm_ControlTests::SaveAsDefault);
     connect(ui_->BitBtn_Restore, &QPushButton::clicked, this, &TForm_ControlTests::RestoreDefault);
-    ui_->BitBtn_Help->setEnabled(false);
-    ui_->BitBtn_Help->setToolTip(QStringLiteral("Not available yet"));
+    BindHelpCommand(*this, ui_->BitBtn_Help, kControlTestsTopic);
     ShowModel();
 }
 

@@ -1,15 +1,16 @@
 #include "app/charts/setup_window.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 
 #include <array>
 
 #include "app/charts/chart_window.h"
+#include "app/data/open_data_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/graphs/services/form_sizing.h"
+#include "app/graphs/services/graph_help.h"
 #include "app/graphs/services/graph_navigation.h"
 #include "app/shell/display_text.h"
 #include "app/shell/key_filter_binding.h"
@@ -27,7 +28,6 @@ namespace {
 
 const QString SetupName = QStringLiteral("Variables Chart Setup Form");
 const QString NotAvailable = QStringLiteral("Not available yet");
-const QString OpenFilter = QStringLiteral("Data Files (*.zqx *.zqxs *.dat *.txt);;All Files (*)");
 
 QString Display(const std::string& text) { return ToDisplayText(text); }
 
@@ -176,11 +176,7 @@ void TForm_VARsetup::BindCommands() {
     connect(ui_->ProcessIf1, &QAction::triggered, this, [this] {
         if (ExecProcessIfDialog(ws_, this)) CloseChartWindow();
     });
-    // The help pages belong to another part of the program.
-    for (QAction* action : {ui_->Help1, ui_->Contents1}) {
-        action->setEnabled(false);
-        action->setToolTip(NotAvailable);
-    }
+    BindHelpCommands(*this, ui_->Help1, ui_->Contents1, kChartSetupTopic);
     connect(ui_->ToolButton_Return, &QAction::triggered, this, [this] { navigation_->Return(); });
     connect(ui_->Return1, &QAction::triggered, this, [this] { navigation_->Return(); });
     connect(ui_->MainForm1, &QAction::triggered, this, [this] { navigation_->ShowMainForm(); });
@@ -422,8 +418,7 @@ void TForm_VARsetup::OpenDataFile(const QString& path) {
 }
 
 void TForm_VARsetup::OpenDataFileClick() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Data File"),
-                                                      Display(ws_.mru.LastPath()), OpenFilter);
+    const QString path = ChooseDataFile(ws_, this);
     if (!path.isEmpty()) OpenDataFile(path);
 }
 

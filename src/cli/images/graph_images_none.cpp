@@ -21,4 +21,8 @@ std::string GraphImages::WriteControlChart(const Workspace& /*ws*/, const ImageT
     return UnavailableMessage();
 }
 
+std::string GraphImages::WritePlot(const ImageTarget& /*target*/, const PlotDrawing& /*draw*/) {
+    return UnavailableMessage();
+}
+
 }  // namespace vostrel::cli

@@ -24,14 +24,19 @@ GraphImages::GraphImages() : drawing_(std::make_unique<Drawing>()) {}
 
 GraphImages::~GraphImages() = default;
 
+std::string GraphImages::WritePlot(const ImageTarget& target, const PlotDrawing& draw) {
+    return app::RenderGraphImage(QString::fromStdString(target.path),
+                                 QSize(target.width, target.height), draw)
+        .toStdString();
+}
+
 std::string GraphImages::WriteControlChart(const Workspace& ws, const ImageTarget& target) {
     const ChartPicture picture = BuildChartPicture(ws);
     app::ControlChartStyle style;
     style.Locale = ws.report.numberLocale;
-    const QString error = app::RenderGraphImage(
-        QString::fromStdString(target.path), QSize(target.width, target.height),
-        [&picture, &style](QCustomPlot& plot) { app::DrawControlChart(plot, picture, style); });
-    return error.toStdString();
+    return WritePlot(target, [&picture, &style](QCustomPlot& plot) {
+        app::DrawControlChart(plot, picture, style);
+    });
 }
 
 }  // namespace vostrel::cli
