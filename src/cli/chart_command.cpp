@@ -6,6 +6,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -13,9 +14,11 @@
 
 #include "cli/cli_user_interface.h"
 #include "cli/commands.h"
+#include "cli/graph_images.h"
 #include "engine/control_charts/chart_action.h"
 #include "engine/control_charts/chart_enumeration.h"
 #include "engine/control_charts/chart_report_source.h"
+#include "engine/control_charts/chart_view_menu.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/control_charts/point_grid.h"
 #include "engine/data/data_file.h"
@@ -66,7 +69,25 @@ void PrintChartUsage(std::ostream& out) {
            "  --test-values LIST         the 18 run lengths and counts in their stored order\n"
            "Report:\n"
            "  --decimals N               decimals of the report and the grid (0..9, 4)\n"
-           "  --date TEXT                the date the report shows\n";
+           "  --date TEXT                the date the report shows\n"
+           "Pictures (drawn as the chart window draws them):\n"
+           "  --image FILE               each chart as a picture, by extension .svg, .pdf,\n"
+           "                             .png, .bmp or .jpg; the first chart to FILE, the\n"
+           "                             others to FILE's name followed by -2, -3, ...\n"
+           "  --size WxH                 picture size in pixels (1200x800)\n"
+           "  --zones                    the zones of one and two standard errors\n"
+           "  --codes                    the test codes above the points\n"
+           "  --no-violations            signalled points in the normal colour\n"
+           "  --sigma-lines              the grand mean plus and minus three sigma\n"
+           "  --specs                    the specification limits\n"
+           "  --all-points               every value of each subgroup\n"
+           "  --no-connect               points not joined by lines\n"
+           "  --limit-info               the limits of the last point under the chart\n"
+           "  --slider P                 percent of the height for the location chart\n"
+           "                             (10..90, 60; 10 and 90 show one chart)\n"
+           "  --point-size N             point size (1..25, 3)\n"
+           "  --line-width N             line thickness (1..10, 1)\n"
+           "  --bw                       black and white\n";
 }
 
 struct UsageError {
@@ -80,6 +101,9 @@ struct ChartOptions {
     bool positiveLimits = false;
     bool showBreaks = false;
     bool help = false;
+    std::map<std::string, bool> flags;  // the picture's switches that were given
+
+    bool Flag(const std::string& name) const { return flags.count(name) != 0; }
 
     std::optional<std::string> Value(const std::string& name) const {
         const auto it = values.find(name);
@@ -114,7 +138,21 @@ const std::vector<std::string> ValueOptions = {"measures",
                                                "mr-tests",
                                                "test-values",
                                                "decimals",
-                                               "date"};
+                                               "date",
+                                               "image",
+                                               "size",
+                                               "slider",
+                                               "point-size",
+                                               "line-width"};
+
+// Switches of the picture, as the chart window's View menu has them.
+const std::vector<std::string> PictureFlags = {"zones",       "codes",      "no-violations",
+                                               "sigma-lines", "specs",      "all-points",
+                                               "no-connect",  "limit-info", "bw"};
+
+bool IsPictureFlag(const std::string& name) {
+    return std::find(PictureFlags.begin(), PictureFlags.end(), name) != PictureFlags.end();
+}
 
 bool IsValueOption(const std::string& name) {
     for (const std::string& option : ValueOptions) {
@@ -147,6 +185,11 @@ ChartOptions ParseOptions(const Arguments& args) {
             if (name == "rows") options.rows = true;
             if (name == "positive-limits") options.positiveLimits = true;
             if (name == "show-breaks") options.showBreaks = true;
+            continue;
+        }
+        if (IsPictureFlag(name)) {
+            if (value) throw UsageError{"--" + name + " takes no value"};
+            options.flags[name] = true;
             continue;
         }
         if (!IsValueOption(name)) throw UsageError{"unknown option " + arg};
@@ -424,7 +467,79 @@ void PrintPointGrid(const ChartState& chart, const NumberLocale& locale, std::os
     out << text;
 }
 
+// The picture's options; they need --image.
+std::optional<ImageTarget> ImageOptions(const ChartOptions& options) {
+    const std::optional<std::string> path = options.Value("image");
+    if (!path) {
+        for (const char* name : {"size", "slider", "point-size", "line-width"}) {
+            if (options.Value(name)) throw UsageError{std::string("--") + name + " needs --image"};
+        }
+        if (!options.flags.empty()) {
+            throw UsageError{"--" + options.flags.begin()->first + " needs --image"};
+        }
+        return std::nullopt;
+    }
+    ImageTarget target;
+    if (const auto problem = ReadImageTarget(*path, options.Value("size"), target)) {
+        throw UsageError{*problem};
+    }
+    return target;
+}
+
+void ApplyPictureOptions(const ChartOptions& options, ChartState& chart) {
+    ChartDisplayOptions& display = chart.Display;
+    display.DisplayZones = options.Flag("zones");
+    display.DisplayViolations = !options.Flag("no-violations");
+    display.DisplayCodes = options.Flag("codes");
+    if (display.DisplayCodes && !display.DisplayViolations) {
+        throw UsageError{"--codes shows the codes of the violations: not with --no-violations"};
+    }
+    display.ShowSigmaLines = options.Flag("sigma-lines");
+    display.ShowSpecs = options.Flag("specs");
+    display.ConnectPoints = !options.Flag("no-connect");
+    display.AddLimitInfo = options.Flag("limit-info");
+    chart.View.ShowAllPoints = options.Flag("all-points");
+    if (const auto slider = options.Value("slider")) {
+        chart.View.SliderPosition = ReadIntOption("slider", *slider, ChartViewOptions::MinSlider,
+                                                  ChartViewOptions::MaxSlider);
+    }
+    if (const auto size = options.Value("point-size")) {
+        display.PointSize = ReadIntOption("point-size", *size, ChartDisplayOptions::MinPointSize,
+                                          ChartDisplayOptions::MaxPointSize);
+    }
+    if (const auto width = options.Value("line-width")) {
+        display.LineThickness =
+            ReadIntOption("line-width", *width, ChartDisplayOptions::MinLineThickness,
+                          ChartDisplayOptions::MaxLineThickness);
+    }
+}
+
+// The View menu offers these switches only for some charts; the same combinations are
+// refused here.
+void CheckPictureOptions(const ChartOptions& options, const ChartState& chart) {
+    const ChartViewMenuState menu = ViewMenuState(chart);
+    if (options.Flag("all-points") && !menu.ShowAllPoints) {
+        throw UsageError{"--all-points needs a location chart of subgroups (not X)"};
+    }
+    if (options.Flag("sigma-lines") && !menu.SigmaLines) {
+        throw UsageError{"--sigma-lines needs an X chart or --all-points"};
+    }
+    if (options.Flag("specs") && !menu.Specs) {
+        throw UsageError{"--specs needs an X chart or --all-points"};
+    }
+    if (options.Flag("zones") && !menu.Zones) {
+        throw UsageError{"--zones needs control limits on a chart that is shown"};
+    }
+}
+
 int RunChart(const ChartOptions& options) {
+    const std::optional<ImageTarget> image = ImageOptions(options);
+    if (image) {
+        if (const std::optional<std::string> problem = CheckImagePath(image->path)) {
+            std::cerr << "vostrel-cli: " << *problem << "\n";
+            return 1;
+        }
+    }
     CliUserInterface ui;
     MemorySettingsStore settings;
     Workspace ws(ui, settings);
@@ -446,9 +561,14 @@ int RunChart(const ChartOptions& options) {
         chart.Info.InfoDecimals = ReadIntOption("decimals", *decimals, 0, 9);
     }
     chart.View.ShowBreaks = options.showBreaks;
+    ApplyPictureOptions(options, chart);
+    ws.graphWindows.BlackWhiteMode = options.Flag("bw");
 
     const ChartActionResult action = ChartSetupAction(ws, setup);
     if (!action.Accepted) return 1;
+    CheckPictureOptions(options, chart);
+    std::unique_ptr<GraphImages> images;
+    if (image) images = std::make_unique<GraphImages>();
     if (chart.ChartNames.empty()) {
         std::cerr << "vostrel-cli: no chart has any points\n";
         return 1;
@@ -460,6 +580,16 @@ int RunChart(const ChartOptions& options) {
         std::cout << "Chart: " << chart.RunInfo.CurrentName << "\n\n"
                   << ReportToPlainText(chart.InfoReport, LineEnd::Lf) << "\n";
         PrintPointGrid(chart, ws.report.numberLocale, std::cout);
+        if (images) {
+            ImageTarget target = *image;
+            target.path = NumberedImagePath(image->path, i);
+            const std::string error = images->WriteControlChart(ws, target);
+            if (!error.empty()) {
+                std::cout.flush();
+                std::cerr << "vostrel-cli: " << error << "\n";
+                return 1;
+            }
+        }
     }
     std::cout.flush();
     return std::cout ? 0 : 1;

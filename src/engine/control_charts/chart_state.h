@@ -9,6 +9,7 @@
 #include "engine/control_charts/chart_arrays.h"
 #include "engine/control_charts/chart_constants.h"
 #include "engine/control_charts/chart_definition.h"
+#include "engine/control_charts/chart_display_options.h"
 #include "engine/control_charts/chart_group_rows.h"
 #include "engine/control_charts/chart_view_options.h"
 #include "engine/control_charts/control_test_settings.h"
@@ -25,6 +26,11 @@ struct ChartInfoSettings {
     int InfoHeadingSize = 14;
     int InfoTitleSize = 10;
     int InfoBodySize = 9;
+    // The window's last place on screen (Top -1: none yet).
+    int Top = -1;
+    int Left = 0;
+    int Width = 0;
+    int Height = 0;
 };
 
 struct ChartState {
@@ -52,11 +58,16 @@ struct ChartState {
     std::vector<std::string> ChartKeys;
 
     ChartViewOptions View;
+    ChartDisplayOptions Display;  // what the chart window draws and marks
     // While ShowAllPoints is on: per point the values of its subgroup, each followed by a
     // blank (entry 0 is empty).
     std::vector<std::string> PointList;
+    // The same values as numbers, in point order: point p's values end at
+    // AllPointValueEnd[p] and start where point p - 1's end (entry 0 is 0).
+    std::vector<double> AllPointValues;
+    std::vector<std::size_t> AllPointValueEnd;
     // The texts the user typed at plotted positions (points and gaps), kept while the
-    // chart is recomputed.
+    // chart is recomputed; position x (from 0) has entry x + 1.
     std::vector<std::string> LocPointText;
     std::vector<std::string> DispPointText;
 

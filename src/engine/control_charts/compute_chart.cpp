@@ -95,7 +95,12 @@ class PointExtractor {
         chart_.SetMax = 0;
         setSeen_ = false;
         chart_.PointList.clear();
-        if (chart_.View.ShowAllPoints) chart_.PointList.emplace_back();
+        chart_.AllPointValues.clear();
+        chart_.AllPointValueEnd.clear();
+        if (chart_.View.ShowAllPoints) {
+            chart_.PointList.emplace_back();
+            chart_.AllPointValueEnd.push_back(0);
+        }
         d2Span_ = static_cast<double>(chart_.Constants.ChartConstantD2(ws_.stat, mrSpan_));
     }
 
@@ -142,7 +147,9 @@ class PointExtractor {
     }
 
     void AddToPointList(const std::string& text) {
-        if (chart_.View.ShowAllPoints) chart_.PointList.push_back(text);
+        if (!chart_.View.ShowAllPoints) return;
+        chart_.PointList.push_back(text);
+        chart_.AllPointValueEnd.push_back(chart_.AllPointValues.size());
     }
     std::string ValueText(double x) const {
         return FormatGeneral(ws_.report.numberLocale, x) + " ";
@@ -163,7 +170,10 @@ class PointExtractor {
         const double range = MovingRange(p);
         a_(Row::DispStat, p) = range;
         a_(Row::SigmaFromRange, p) = IsPresent(range) ? range / d2Span_ : MissingValue;
-        if (chart_.View.ShowAllPoints) AddToPointList(ValueText(x));
+        if (chart_.View.ShowAllPoints) {
+            chart_.AllPointValues.push_back(x);
+            AddToPointList(ValueText(x));
+        }
     }
 
     // The range of the last MRSpan values; missing until the set has that many points, so
@@ -195,7 +205,10 @@ class PointExtractor {
     void AddTaken(int row, double x) {
         if (firstRow_ == 0) firstRow_ = row;
         ws_.sample.Append(x);
-        if (chart_.View.ShowAllPoints) values_ += ValueText(x);
+        if (chart_.View.ShowAllPoints) {
+            values_ += ValueText(x);
+            chart_.AllPointValues.push_back(x);
+        }
     }
 
     // The subgroup gathered in the sample array becomes a point; an empty one is a break.
@@ -401,6 +414,8 @@ void SetShowAllPoints(Workspace& ws, bool on) {
         ComputeChart(ws);
     } else {
         ws.chart.PointList.clear();
+        ws.chart.AllPointValues.clear();
+        ws.chart.AllPointValueEnd.clear();
     }
 }
 

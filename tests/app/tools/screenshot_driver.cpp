@@ -33,6 +33,8 @@
 #include "app/data/derived/bkb_dialogs.h"
 #include "app/data/derived/compute_variables_window.h"
 #include "app/data/derived/weight_cases_dialog.h"
+#include "app/charts/chart_window.h"
+#include "app/charts/setup_window.h"
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
@@ -134,6 +136,89 @@ SubgroupsQuestion ExampleSubgroups() {
     return question;
 }
 
+// The control chart windows, driven by their controls as a user would.
+template <class T>
+T* Child(QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) std::fprintf(stderr, "no control %s\n", name);
+    return child;
+}
+
+void Trigger(QWidget* window, const char* action) {
+    if (auto* item = Child<QAction>(window, action)) item->trigger();
+}
+
+void Choose(QWidget* window, const char* list, const QStringList& names, const char* button) {
+    auto* widget = Child<QListWidget>(window, list);
+    widget->clearSelection();
+    for (int i = 0; i < widget->count(); ++i) {
+        if (names.contains(widget->item(i)->text())) widget->item(i)->setSelected(true);
+    }
+    Child<QPushButton>(window, button)->click();
+}
+
+TForm_VARsetup* ChartSetup(Shots& s) {
+    auto* setup = qobject_cast<TForm_VARsetup*>(s.Open(ProgramWindow::ControlCharts));
+    if (setup != nullptr) setup->ResetChartSetup();
+    return setup;
+}
+
+// Jar weights as subgroups of five in rows, one chart per filling head.
+TForm_VARsetup* MeanRangeSetup(Shots& s) {
+    TForm_VARsetup* setup = ChartSetup(s);
+    if (setup == nullptr) return nullptr;
+    Choose(setup, "DataVarList", {"W1", "W2", "W3", "W4", "W5"}, "IncludeBtnMeasure");
+    Child<QRadioButton>(setup, "RadioButton_Rows")->setChecked(true);
+    Choose(setup, "DataVarList", {"Head"}, "IncludeBtnChart");
+    return setup;
+}
+
+TVARchart_Form* MeanRangeChart(Shots& s) {
+    TForm_VARsetup* setup = MeanRangeSetup(s);
+    if (setup == nullptr) return nullptr;
+    setup->CalcButtonClick();
+    TVARchart_Form* chart = setup->ChartWindow();
+    if (chart == nullptr) return nullptr;
+    chart->resize(1000, 680);
+    Trigger(chart, "DisplayZones");
+    Trigger(chart, "DisplayCodes");
+    return chart;
+}
+
+// The first jar of every sample as individual values, the shifts as sets, and one weight
+// missing so that the chart shows a break.
+TVARchart_Form* IndividualsChart(Shots& s) {
+    s.ws.table.DataGrid.SetCell(4, 40, "");
+    ++s.ws.table.DataGeneration;
+    s.ws.data.UpdateData();
+    TForm_VARsetup* setup = ChartSetup(s);
+    if (setup == nullptr) return nullptr;
+    Choose(setup, "DataVarList", {"W1"}, "IncludeBtnMeasure");
+    Choose(setup, "DataVarList", {"Shift"}, "SpeedButton_sets");
+    setup->CalcButtonClick();
+    TVARchart_Form* chart = setup->ChartWindow();
+    if (chart == nullptr) return nullptr;
+    chart->resize(1000, 680);
+    Trigger(chart, "ShowBreaks");
+    return chart;
+}
+
+QWidget* InformationPage(Shots& s, int page) {
+    TVARchart_Form* chart = MeanRangeChart(s);
+    if (chart == nullptr) return nullptr;
+    chart->show();
+    Child<QPushButton>(chart, "Button_ChartInfo")->click();
+    QWidget* info = QApplication::activeWindow();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("TForm_CChart_Info") && window->isVisible())
+            info = window;
+    }
+    if (info == nullptr) return nullptr;
+    info->resize(900, 640);
+    Child<QTabWidget>(info, "PageControl1")->setCurrentIndex(page);
+    return info;
+}
+
 struct Shot {
     const char* name;
     std::function<QWidget*(Shots&)> take;
@@ -191,6 +276,18 @@ const std::vector<Shot> kShots = {
          return static_cast<QWidget*>(
              s.Keep(new TMinVar_Form(QStringLiteral("Zero Variance in Run Head 3"), &s.form)));
      }},
+    {"chart_setup", [](Shots& s) { return static_cast<QWidget*>(MeanRangeSetup(s)); }},
+    {"chart_mean_range", [](Shots& s) { return static_cast<QWidget*>(MeanRangeChart(s)); }},
+    {"chart_black_white",
+     [](Shots& s) {
+         TVARchart_Form* chart = MeanRangeChart(s);
+         if (chart != nullptr) Trigger(chart, "ColorBW1");
+         return static_cast<QWidget*>(chart);
+     }},
+    {"chart_info_report", [](Shots& s) { return InformationPage(s, 0); }},
+    {"chart_info_grid", [](Shots& s) { return InformationPage(s, 1); }},
+    // Last: it takes a weight out of the example.
+    {"chart_individuals", [](Shots& s) { return static_cast<QWidget*>(IndividualsChart(s)); }},
 };
 
 bool Wanted(const QStringList& names, const char* name) {
