@@ -13,6 +13,7 @@
 #include "engine/data/grid/table_history.h"
 #include "engine/data/text_rules.h"
 #include "engine/data/transform.h"
+#include "engine/graphics/graph_window_settings.h"
 #include "engine/helpers/mru_files.h"
 #include "engine/report/report_writer.h"
 #include "engine/settings_store.h"
@@ -55,6 +56,7 @@ class Workspace {
     ReportWriter report;  // current report target, report sizes, locale, date, text printer
     ChartState chart;     // the control chart definition, points, limits and test settings
     PerformanceAnalysis analysis;  // settings, run description, limits and results of the Action
+    GraphWindowSettings graphWindows;  // black and white mode, the titles dialog's last texts
 };
 
 }  // namespace vostrel

@@ -43,6 +43,7 @@ void ReportDocument::EndParagraph(const ReportStyle& style) {
 }
 
 void ReportDocument::Clear() {
+    ++revision_;
     paragraphs_.clear();
     open_ = ReportParagraph{{}, baseStyle_};
 }

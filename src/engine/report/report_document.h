@@ -2,6 +2,8 @@
 // A report: paragraphs of styled runs of text. Each appended line becomes one paragraph;
 // the last paragraph is the open one that the next text goes into.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -69,14 +71,23 @@ class ReportDocument {
     void Clear();
     bool IsEmpty() const { return paragraphs_.empty() && open_.runs.empty(); }
 
+    // Counts the changes that are not appends (clearing, restyling), so that a view that
+    // shows the document knows when appending the new paragraphs is not enough.
+    std::uint64_t Revision() const { return revision_; }
+
     // The paragraphs that hold text or have been ended: every ended paragraph, plus the
     // open one when it holds text.
     std::vector<const ReportParagraph*> Paragraphs() const;
     std::size_t LineCount() const { return paragraphs_.size() + (open_.runs.empty() ? 0 : 1); }
+    // The ended paragraphs, and the open one that the next text goes into.
+    std::size_t EndedCount() const { return paragraphs_.size(); }
+    const ReportParagraph& Ended(std::size_t index) const { return paragraphs_[index]; }
+    const ReportParagraph& Open() const { return open_; }
 
     // Every run of every paragraph, for changes to the whole document.
     template <typename Visit>
     void ForEachStyle(Visit visit) {
+        ++revision_;
         for (ReportParagraph& paragraph : paragraphs_) VisitParagraph(paragraph, visit);
         VisitParagraph(open_, visit);
     }
@@ -92,6 +103,7 @@ class ReportDocument {
     ReportStyle baseStyle_;
     std::vector<ReportParagraph> paragraphs_;
     ReportParagraph open_{{}, baseStyle_};
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace vostrel

@@ -53,9 +53,9 @@ void ReportWriter::SetBodyFont(int size) {
     SetFontSize(size);
 }
 
-void ReportWriter::ScaleReportFonts(int step, double factor) {
-    if (target_->IsEmpty()) return;
-    target_->ForEachStyle([step, factor](ReportStyle& style) {
+void ReportWriter::ScaleReportFonts(ReportDocument& document, int step, double factor) {
+    if (document.IsEmpty()) return;
+    document.ForEachStyle([step, factor](ReportStyle& style) {
         // nearbyint rounds halves to even in the default rounding mode.
         const double scaled = std::nearbyint(style.halfPoints * factor) + 2.0 * step;
         // A size can shrink to one point but never vanish or turn negative.
@@ -63,13 +63,13 @@ void ReportWriter::ScaleReportFonts(int step, double factor) {
     });
 }
 
-bool ReportWriter::StepReportFontSize(int step) {
+bool ReportWriter::StepReportFontSize(ReportDocument& document, int step) {
     if (step > 0 && ReportHeadingSize >= kMaxHeadingSize) return false;
     if (step < 0 && ReportBodySize <= kMinBodySize) return false;
     if (step == 0) return false;
     ReportHeadingSize += step;
     ReportBodySize += step;
-    ScaleReportFonts(step, 1.0);
+    ScaleReportFonts(document, step, 1.0);
     return true;
 }
 

@@ -53,10 +53,13 @@ class ReportWriter {
 
     // Every font size of the current document: N half points become
     // Round(N × factor) + 2 × step, halves to even.
-    void ScaleReportFonts(int step, double factor);
+    void ScaleReportFonts(int step, double factor) { ScaleReportFonts(*target_, step, factor); }
+    static void ScaleReportFonts(ReportDocument& document, int step, double factor);
     // Increase (+1) or Decrease (-1) Font: moves both report sizes and the current
     // document by one point; false when the heading is already 72 or the body 6.
-    bool StepReportFontSize(int step);
+    bool StepReportFontSize(int step) { return StepReportFontSize(*target_, step); }
+    // The same for a window's own document, whichever is the current target.
+    bool StepReportFontSize(ReportDocument& document, int step);
 
     // The current style that each append applies.
     ReportStyle ReportFont;
