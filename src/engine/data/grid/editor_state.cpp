@@ -51,10 +51,35 @@ bool DescriptionKeyAllowed(int descRow, char key) {
     return (key >= '0' && key <= '9') || key == '-' || key == '.' || key == 'E' || key == 'e';
 }
 
+bool NumbersCurrent(const Workspace& ws, int col, int row) {
+    const TDataList& data = ws.data;
+    if (row < 1 || row > data.Ncount || data.Ncount != ws.table.CaseRows()) return false;
+    const auto c = static_cast<std::size_t>(col);
+    const auto r = static_cast<std::size_t>(row);
+    if (col < 1 || col > ws.table.MaxCol() || c >= data.CellValues.size()) return false;
+    if (r >= data.CellValues[c].size()) return false;
+    return r >= data.RowModified.size() || data.RowModified[r] == 0;
+}
+
+CellLook LookOfCell(const Workspace& ws, int col, int row, bool showLevels) {
+    CellLook look;
+    const TDataList& data = ws.data;
+    if (col < 1 || col > MaxColumns) return look;
+    look.TextColumn = data.StringVar[static_cast<std::size_t>(col)];
+    if (!NumbersCurrent(ws, col, row)) return look;
+    const double value = data.Value(col, row);
+    look.Excluded = ws.rules.ProcessIf.Active && !data.ProcessOK(row);
+    look.Missing = ws.rules.Missing.Active && !ws.table.DataGrid.Cell(col, row).empty() &&
+                   !data.DataValid(value);
+    if (showLevels && look.TextColumn && value != MissingValue)
+        look.Level = static_cast<int>(value);
+    return look;
+}
+
 void EditorDeactivated(Workspace& ws) {
     DataTable& table = ws.table;
     if (table.LayoutEdited) ++table.LayoutGeneration;
-    if (ws.data.DataChanged) ws.data.UpdateData();
+    if (ws.data.DataChanged) ws.data.UpdateEditedRows();
     if (table.DataEdited) ++table.DataGeneration;
     table.LayoutEdited = false;
     table.DataEdited = false;

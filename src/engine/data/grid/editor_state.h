@@ -38,6 +38,19 @@ EditMenuState EditMenuEnabling(bool dataPage, PressedOn pressed, bool clipboardH
 // (digits, "-", ".", "E", "e"); the title row takes anything.
 bool DescriptionKeyAllowed(int descRow, char key);
 
+// How a data cell is drawn beyond its text.
+struct CellLook {
+    bool TextColumn = false;  // the column is a text variable (yellow)
+    bool Excluded = false;    // the row fails the Process If conditions (aqua)
+    bool Missing = false;     // a filled cell whose value counts as missing (blue)
+    int Level = 0;            // the text level shown after the text; 0 for none
+};
+// Whether the numbers of a cell are derived from its present text, so that what is drawn
+// from them is right. Edited rows and every row after rows or columns moved are not,
+// until the numbers are derived again.
+bool NumbersCurrent(const Workspace& ws, int col, int row);
+CellLook LookOfCell(const Workspace& ws, int col, int row, bool showLevels);
+
 // Leaving the editor: the numbers are derived again when the text changed, and the change
 // counters advance for what was edited, so that other windows catch up.
 void EditorDeactivated(Workspace& ws);

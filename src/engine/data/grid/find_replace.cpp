@@ -132,7 +132,7 @@ bool NothingToFind(const FindRequest& request) {
 void DeriveWhenChanged(Workspace& ws) {
     if (ws.data.DataChanged || ws.data.Ncount != ws.table.CaseRows() ||
         ws.data.CellValues.size() < static_cast<std::size_t>(ws.table.MaxCol()) + 1)
-        ws.data.UpdateData();
+        ws.data.UpdateEditedRows();
 }
 
 }  // namespace
@@ -182,14 +182,17 @@ FindOutcome ReplaceAll(Workspace& ws, const FindRequest& request, std::string_vi
     if (matches.empty()) return {};
     FindOutcome outcome{true, CellPos{}, 0};
     outcome.Cell = CellPos{matches.back().first, matches.back().second.back()};
-    TableEdit edit(ws.history, "Replace All");
+    std::vector<TableEdit::ColumnCells> columns;
     for (auto& [col, rows] : matches) {
-        PackedTexts texts;
-        texts.reserve(rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) texts.push_back(text);
-        outcome.Replaced += static_cast<int>(rows.size());
-        edit.ReplaceCells(GridId::Data, col, std::move(rows), std::move(texts));
+        TableEdit::ColumnCells cells{col, std::move(rows), {}};
+        cells.Rows.shrink_to_fit();
+        cells.Texts.reserve(cells.Rows.size(), cells.Rows.size() * text.size());
+        for (std::size_t i = 0; i < cells.Rows.size(); ++i) cells.Texts.push_back(text);
+        outcome.Replaced += static_cast<int>(cells.Rows.size());
+        columns.push_back(std::move(cells));
     }
+    TableEdit edit(ws.history, "Replace All");
+    edit.ReplaceCells(GridId::Data, std::move(columns));
     edit.SetArea(GridId::Data,
                  GridRect{outcome.Cell.Col, outcome.Cell.Row, outcome.Cell.Col, outcome.Cell.Row});
     edit.Commit();

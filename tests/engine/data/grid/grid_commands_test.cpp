@@ -128,7 +128,7 @@ TEST_F(GridCommandsTest, RowsAreInsertedAndDeletedAroundTheSelection) {
     EXPECT_EQ(ws.table.CaseRows(), 4);
     EXPECT_EQ(Cell(1, 4), "6");
     EXPECT_TRUE(ws.table.LayoutEdited);
-    EXPECT_EQ(ws.data.Ncount, 4);
+    EXPECT_TRUE(ws.data.DataChanged);
     // The selection reaches the last row: the current row is the one above it.
     EXPECT_EQ(*DeleteRows(ws, GridRect{1, 3, 5, 4}, 2), (CellPos{2, 2}));
     EXPECT_EQ(ws.table.CaseRows(), 2);
@@ -243,6 +243,31 @@ TEST_F(GridCommandsTest, EditorRules) {
     EXPECT_TRUE(DescriptionKeyAllowed(DescUSLRow, 'E'));
     EXPECT_FALSE(DescriptionKeyAllowed(DescLSLRow, 'x'));
     EXPECT_TRUE(DescriptionKeyAllowed(DescTitleRow, 'x'));
+}
+
+TEST_F(GridCommandsTest, CellsShowLevelsExcludedRowsAndMissingValues) {
+    FillTable(ws, {"Line", "W", "C"}, {{"1", "99", "red"}, {"2", "5", "blue"}, {"1", "", "red"}});
+    ws.rules.SetProcessIfRule(1, 1, 1, "Line", 2);
+    ws.rules.SetMissingRule(1, 1, "99", 99);
+    ws.rules.Missing.Active = true;
+    EXPECT_TRUE(LookOfCell(ws, 2, 1, true).Excluded);
+    EXPECT_FALSE(LookOfCell(ws, 2, 2, true).Excluded);
+    EXPECT_TRUE(LookOfCell(ws, 2, 1, true).Missing);
+    EXPECT_FALSE(LookOfCell(ws, 2, 2, true).Missing);
+    EXPECT_FALSE(LookOfCell(ws, 2, 3, true).Missing);  // empty cells are not painted
+    const CellLook blue = LookOfCell(ws, 3, 2, true);
+    EXPECT_TRUE(blue.TextColumn);
+    EXPECT_EQ(blue.Level, 2);
+    EXPECT_EQ(LookOfCell(ws, 3, 2, false).Level, 0);
+    // An edited row shows nothing from its numbers until they are derived again.
+    SetCellText(ws, GridId::Data, 3, 2, "green");
+    EXPECT_FALSE(NumbersCurrent(ws, 3, 2));
+    EXPECT_EQ(LookOfCell(ws, 3, 2, true).Level, 0);
+    EXPECT_EQ(LookOfCell(ws, 3, 1, true).Level, 1);
+    InsertRows(ws, GridRect{1, 1, 1, 1});
+    EXPECT_FALSE(NumbersCurrent(ws, 3, 2));
+    ws.data.UpdateData();
+    EXPECT_EQ(LookOfCell(ws, 3, 3, true).Level, 2);
 }
 
 }  // namespace
