@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "app/data/data_window.h"
+#include "app/data/editor/crash_recovery.h"
+#include "app/data/editor/data_editor_windows.h"
+#include "app/data/editor/data_form.h"
+#include "app/program_windows.h"
 #include "app/shell/qsettings_store.h"
 #include "app/shell/qt_user_interface.h"
+#include "app/shell/window_directory.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/workspace.h"
 
@@ -21,9 +25,11 @@ int main(int argc, char** argv) {
     ws.report.UseUserLocale();  // reports use the user's separators and short date
     vostrel::LoadTestDefaults(ws.settings, ws.chart.TestSettings);
 
-    vostrel::app::DataWindow window(ws);
+    vostrel::app::WindowDirectory windows;
+    vostrel::app::RegisterProgramWindows(ws, windows);
+    vostrel::app::OfferRecovery(ws);  // the unsaved table of a run that crashed
+    vostrel::app::TDataForm& window = *vostrel::app::DataEditor(windows, nullptr);
     ui.SetParent(&window);
-    window.show();
 
     // An optional file on the command line, or "@LAST" for the most recent one.
     const QStringList args = QApplication::arguments();

@@ -1,11 +1,13 @@
 #include "app/program_windows.h"
 
+#include "app/data/editor/data_editor_windows.h"
 #include "app/shell/window_directory.h"
 
 namespace vostrel::app {
 
-void RegisterProgramWindows(Workspace& /*ws*/, WindowDirectory& /*windows*/) {
+void RegisterProgramWindows(Workspace& ws, WindowDirectory& windows) {
     // Each part of the program adds the call that registers its windows.
+    RegisterDataEditor(ws, windows);
 }
 
 }  // namespace vostrel::app
