@@ -1,43 +1,77 @@
 // Vostrel, the desktop program.
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QTimer>
+
+#include <memory>
 
 #include "app/data/editor/crash_recovery.h"
-#include "app/data/editor/data_editor_windows.h"
-#include "app/data/editor/data_form.h"
+#include "app/data/open_data_dialog.h"
+#include "app/data/save_table_dialog.h"
 #include "app/program_windows.h"
+#include "app/shell/about_box.h"
+#include "app/shell/display_text.h"
+#include "app/shell/performance_form.h"
+#include "app/shell/program_options.h"
 #include "app/shell/qsettings_store.h"
 #include "app/shell/qt_user_interface.h"
 #include "app/shell/window_directory.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/workspace.h"
 
+namespace {
+
+// How long the splash window stays before the main window shows: three seconds, or what
+// VOSTREL_SPLASH_MS says (0 skips it, for scripts and measurements).
+int SplashMilliseconds() {
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("VOSTREL_SPLASH_MS", &ok);
+    return ok && ms >= 0 ? ms : 3000;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const int status = vostrel::app::AnswerProgramOptions(argc, argv); status >= 0)
+        return status;
+    using namespace vostrel;
+    using namespace vostrel::app;
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZQX Zudizuzo"));
     QApplication::setApplicationName(QStringLiteral("Vostrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("VOSTREL"));
+    QApplication::setQuitOnLastWindowClosed(false);  // the main window decides when to end
 
-    vostrel::app::QtUserInterface ui;
-    vostrel::app::QSettingsStore settings;
-    vostrel::Workspace ws(ui, settings);
+    QtUserInterface ui;
+    QSettingsStore settings;
+    Workspace ws(ui, settings);
     ws.report.UseUserLocale();  // reports use the user's separators and short date
-    vostrel::LoadTestDefaults(ws.settings, ws.chart.TestSettings);
+    LoadTestDefaults(ws.settings, ws.chart.TestSettings);
 
-    vostrel::app::WindowDirectory windows;
-    vostrel::app::RegisterProgramWindows(ws, windows);
-    vostrel::app::OfferRecovery(ws);  // the unsaved table of a run that crashed
-    vostrel::app::TDataForm& window = *vostrel::app::DataEditor(windows, nullptr);
-    ui.SetParent(&window);
-
-    // An optional file on the command line, or "@LAST" for the most recent one.
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        QString path = args.at(1).trimmed();
-        if (path.compare(QStringLiteral("@LAST"), Qt::CaseInsensitive) == 0)
-            path = QString::fromStdString(ws.mru.Flist[0]);
-        if (QFileInfo::exists(path)) window.OpenFile(path);
+    const int splashMs = SplashMilliseconds();
+    std::unique_ptr<TSplashForm> splash;
+    if (splashMs > 0) {
+        splash = std::make_unique<TSplashForm>();
+        splash->show();
     }
+
+    WindowDirectory windows;
+    TPerformanceForm form(ws, windows);
+    ui.SetParent(&form);
+    ui.SetSaveAsHandler([&] { return SaveTableAs(ws, &form); });
+    ui.SetOpenFileHandler([&] { return FromDisplayText(ChooseDataFile(ws, &form)); });
+    RegisterProgramWindows(ws, windows);
+    QObject::connect(&form, &TPerformanceForm::ProgramEnds, &app, &QApplication::quit);
+
+    // The one optional argument: a file to open, or "@LAST".
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) form.SetCommandLineArgument(args.at(1));
+
+    QTimer::singleShot(splashMs, &form, [&] {
+        splash.reset();
+        OfferRecovery(ws);  // the unsaved table of a run that crashed
+        form.show();
+    });
     return QApplication::exec();
 }

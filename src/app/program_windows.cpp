@@ -1,6 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/data/editor/data_editor_windows.h"
+#include "app/graphs/graph_windows.h"
 #include "app/shell/window_directory.h"
 
 namespace vostrel::app {
@@ -8,6 +9,7 @@ namespace vostrel::app {
 void RegisterProgramWindows(Workspace& ws, WindowDirectory& windows) {
     // Each part of the program adds the call that registers its windows.
     RegisterDataEditor(ws, windows);
+    RegisterGraphWindows(ws, windows);
 }
 
 }  // namespace vostrel::app

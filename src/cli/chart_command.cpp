@@ -451,7 +451,7 @@ int RunChart(const ChartOptions& options) {
     if (!action.Accepted) return 1;
     if (chart.ChartNames.empty()) {
         std::cerr << "vostrel-cli: no chart has any points\n";
-        return 0;
+        return 1;
     }
     for (int i = 0; i < static_cast<int>(chart.ChartNames.size()); ++i) {
         SelectChart(ws, i);

@@ -12,5 +12,7 @@ using Arguments = std::vector<std::string>;
 int InfoCommand(const Arguments& args);
 int AnalyzeCommand(const Arguments& args);
 int ChartCommand(const Arguments& args);
+int GraphCommand(const Arguments& args);
+int DeriveCommand(const Arguments& args);
 
 }  // namespace vostrel::cli

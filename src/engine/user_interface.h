@@ -4,11 +4,21 @@
 // options and standard error, the tests from a script. The engine never shows a
 // dialog of its own and never blocks on one.
 
+#include <optional>
 #include <string>
 
 namespace vostrel {
 
 enum class Answer { Yes, No, Cancel };
+
+// What the "Generate BKB" question shows when it asks for the number of subgroups per run.
+struct SubgroupsQuestion {
+    std::string AverageText;  // "Avg Sample Size per Run = " + the average, 1 decimal
+    std::string MinimumText;  // "Min Sample Size per Run = " + the smallest
+    std::string MaximumText;  // "Max Sample Size per Run = " + the largest
+    int Largest = 1;          // answers range over 1..Largest
+    int Proposed = 1;
+};
 
 class UserInterface {
   public:
@@ -23,6 +33,16 @@ class UserInterface {
 
     virtual void Beep() {}
 
+    // The two questions of the Bartlett-Kendall-Box scores ("Generate BKB"): the number of
+    // subgroups per run, and the minimum range to use for a zero variance (label: "Zero
+    // Variance in Run " + the run's name). Nothing when the user cancels.
+    virtual std::optional<int> AskSubgroupsPerRun(const SubgroupsQuestion& /*question*/) {
+        return std::nullopt;
+    }
+    virtual std::optional<double> AskMinimumRange(const std::string& /*label*/) {
+        return std::nullopt;
+    }
+
     // Asks for a file name and the save options and saves the data table ("Save As").
     // False when the user cancelled or the save failed.
     virtual bool RequestSaveAs() { return false; }
@@ -33,6 +53,8 @@ class UserInterface {
     virtual void ProgressStart(const std::string& /*caption*/) {}
     virtual void Progress(int /*percent*/) {}
     virtual void ProgressEnd() {}
+    // Whether the user asked the long work to stop (the progress window's Cancel).
+    virtual bool ProgressCancelled() { return false; }
 
     // The hourglass cursor while the engine works; every BusyStart has its BusyEnd.
     virtual void BusyStart() {}

@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
@@ -14,6 +16,7 @@
 #include <csignal>
 
 #include "app/report/output_window.h"
+#include "app/report/report_edit_command.h"
 #include "engine/report/report_export.h"
 #include "engine/workspace.h"
 #include "support/recording_user_interface.h"
@@ -131,6 +134,30 @@ class OutputWindowTest : public QObject {
         QVERIFY(f.ui.errors.empty());
     }
 
+    // What the window shows reads back as the report the analysis wrote: fonts, sizes,
+    // bold, underline, colours, tabs and page markers survive the trip through the widget.
+    void savingWithoutEditsWritesTheAnalysisReport() {
+        Fixture f;
+        ReportWriter& w = f.ws.report;
+        w.SetTitleFont(14);
+        w.AddReportLine("Variance Components");
+        w.SetBodyFont(9);
+        w.AddReportLine("\tTotal Variance About Target = 4.0000  100.00%");
+        w.SetFontBold();
+        w.AddReportLine("\tσ = 2.0000");
+        w.AddWarningLine("***** ERROR - Stream Variance greater than total *****");
+        w.AddPageMarker();
+        w.SetHeadingFont(12);
+        w.AddReportLine("Performance {C:\\fs20}");
+        f.form.ShowOutput(nullptr);
+
+        TempDir dir("output-window");
+        QVERIFY(f.form.SaveToFile(QString::fromStdString(dir.File("same.rtf"))));
+        QCOMPARE(TempDir::Read(dir.File("same.rtf")), ReportToRtf(w.output));
+        QVERIFY(f.form.SaveToFile(QString::fromStdString(dir.File("same.txt"))));
+        QCOMPARE(TempDir::Read(dir.File("same.txt")), ReportToPlainText(w.output));
+    }
+
     void failedSaveKeepsTheOldFileAndSaysSo() {
         Fixture f;
         testing::WriteSampleReport(f.ws.report);
@@ -197,6 +224,68 @@ class OutputWindowTest : public QObject {
         f.Action("Copy1")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("some text\n"));
         QVERIFY(f.Action("Paste1")->isEnabled());
+    }
+
+    // The same commands serve a one-line edit box and any report control's context menu.
+    void editCommandsServeEditBoxesAndOtherReports() {
+        QLineEdit box("12.5");
+        box.selectAll();
+        QVERIFY(ReportEditCommandEnabled("Cut1", &box));
+        QVERIFY(ReportEditCommand("Copy1", &box));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("12.5"));
+        QVERIFY(ReportEditCommand("Delete1", &box));
+        QCOMPARE(box.text(), QString());
+        QVERIFY(ReportEditCommand("Undo1", &box));
+        QCOMPARE(box.text(), QString("12.5"));
+        QVERIFY(!ReportEditCommand("Print1", &box));
+        QVERIFY(!ReportEditCommand("Copy1", nullptr));
+
+        QTextEdit report;
+        report.setPlainText("chart report");
+        QMenu* menu = AttachReportPopupMenu(&report);
+        const auto item = [menu](const char* name) { return menu->findChild<QAction*>(name); };
+        QGuiApplication::clipboard()->clear();
+        emit menu->aboutToShow();
+        QVERIFY(!item("Copy1")->isEnabled());
+        QVERIFY(!item("Delete1")->isEnabled());
+        QVERIFY(!item("Paste1")->isEnabled());
+        item("Select1")->trigger();
+        emit menu->aboutToShow();
+        QVERIFY(item("Cut1")->isEnabled());
+        item("Delete1")->trigger();
+        QCOMPARE(report.toPlainText(), QString());
+    }
+
+    // Other windows and the guide rely on these names, hints and keys.
+    void commandsHaveTheirNamesHintsAndKeys() {
+        Fixture f;
+        const std::pair<const char*, const char*> buttons[] = {
+            {"ToolButton_Return", "Return to Main Form"},
+            {"ToolButton_Save", "Save to File"},
+            {"ToolButton_Print", "Print"},
+            {"ToolButton_Copy", "Copy Selection"},
+            {"ToolButton_Paste", "Paste"},
+            {"ToolButton_FontUp", "Increase Font"},
+            {"ToolButton_FontDown", "Decrease Font"},
+            {"ToolButton_Help", "Help"},
+            {"ToolButton_Close", "Hide Form"}};
+        for (const auto& [name, hint] : buttons) {
+            auto* button = f.form.findChild<QToolButton*>(name);
+            QVERIFY2(button != nullptr, name);
+            QCOMPARE(button->toolTip(), QString(hint));
+        }
+        const std::pair<const char*, const char*> keys[] = {
+            {"Print1", "Ctrl+P"},        {"Copy1", "Ctrl+C"},
+            {"Paste1", "Ctrl+V"},        {"Cut1", "Ctrl+X"},
+            {"Undo1", "Ctrl+Z"},         {"IncreaseFont1", "Ctrl+I"},
+            {"DecreaseFont1", "Ctrl+D"}, {"Select1", "Ctrl+A"},
+            {"HelponOutputForm1", "F1"}, {"SaveAs1", ""},
+            {"ReturntoMainForm1", ""},   {"Contents1", ""}};
+        for (const auto& [name, key] : keys) {
+            QAction* action = f.Action(name);
+            QVERIFY2(action != nullptr, name);
+            QCOMPARE(action->shortcut().toString(), QString(key));
+        }
     }
 
     void clearBeforeDisplayIsTheAnalysisSetting() {

@@ -236,7 +236,9 @@ TEST(CliAnalyze, UsageErrorsExitWithTwo) {
           std::string("--measures A --process-if 'A > 10' --or"),
           std::string("--measures A,B --streams Part --mode streams"),
           std::string("--measures A --streams A"), std::string("--measures A --transform '13 1 0'"),
-          std::string("--measures A --user-stream x")}) {
+          std::string("--measures A --user-stream x"),
+          std::string("--measures A --process-if 'A in x,y'"),
+          std::string("--measures A --process-if 'A not in 1,x'")}) {
         const CommandResult r = Analyze(data, options);
         EXPECT_EQ(r.status, 2) << options << "\n" << r.err;
         EXPECT_THAT(r.err, HasSubstr("vostrel-cli analyze: ")) << options;
@@ -264,6 +266,82 @@ TEST(CliAnalyze, ProcessIfListsAndOrJoin) {
     // Line 1 has 8 rows, line 2 three rows of at least 102.
     EXPECT_THAT(r.out, HasSubstr("\tn = 11\n"));
     EXPECT_THAT(r.out, Not(HasSubstr("Process Stream")));
+}
+
+TEST(CliAnalyze, SetsAreTheColumnsValuesOrLevels) {
+    TempDir dir("cli-sets");
+    const std::string fractional = dir.Write("s.dat", "S\tX\n1.5\t5\n2.5\t6\n1.5\t7\n2.5\t9\n");
+    CommandResult r = Analyze(fractional, "--measures X --sets S --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\nS=1.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nS=2.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t       n = 2\n\t    Mean = 6.0000\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t       n = 2\n\t    Mean = 7.5000\n"));
+
+    const std::string text = dir.Write("t.dat", "Shift\tX\nDay\t5\nNight\t6\n\t7\nDay\t9\n");
+    r = Analyze(text, "--measures X --sets Shift --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\nShift=(Missing)\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nShift=Day\n"));
+    EXPECT_THAT(r.out, HasSubstr("\nShift=Night\n"));
+}
+
+TEST(CliAnalyze, AnEmptySelectionPrintsNoStatistics) {
+    TempDir dir("cli-empty");
+    const std::string data =
+        dir.Write("e.dat", "X\nUSL:\t510\nTarget:\t501\nLSL:\t490\n500\n502\n501\n");
+    const CommandResult r = Analyze(data, "--measures X --missing '> 0' --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\tNo Values Found - Every Value is Missing or Left Out!\n"));
+    EXPECT_THAT(r.out, Not(HasSubstr("251,001")));
+    EXPECT_THAT(r.out, Not(HasSubstr("%Off-Target")));
+}
+
+TEST(CliAnalyze, VarianceComponentsNeverRunTogether) {
+    // A user-set measurement variance 1,600 times the total: its value and its share are
+    // wider than their columns, which widen for the whole table.
+    TempDir dir("cli-components");
+    const std::string data = dir.Write("x.dat", "X\n1\n2\n3\n");
+    const CommandResult r = Analyze(data, "--measures X --user-measurement 40 --date D");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\t    Total Variance Observed =     1.0000     100.00%\n"
+                                 "\t       Measurement Variance = 1,600.0000 160,000.00%  (User "
+                                 "Set)\n"));
+    EXPECT_THAT(r.out, HasSubstr("\t     Time(Control) Variance =     0.0000       0.00%\n"));
+}
+
+TEST(CliAnalyze, LargeStreamCodesAreAnalysed) {
+    TempDir dir("cli-large-codes");
+    const std::string data = dir.Write("lots.dat", "G\tX\n1\t5\n3000000000\t6\n");
+    const CommandResult r = RunCommand("LC_ALL=C timeout 60 " + Quote(VOSTREL_CLI) + " analyze " +
+                                       Quote(data) + " --measures X --streams G");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\n3000000000  1  6.0000"));
+}
+
+TEST(CliAnalyze, LongSettingsSurviveTheirConfiguration) {
+    // 100 columns named Measurement_NNN and an "in" list of 100 values give configuration
+    // lines far longer than 255 characters.
+    TempDir dir("cli-long-config");
+    std::string names, row, measures, list;
+    for (int c = 1; c <= 100; ++c) {
+        const std::string sep = c > 1 ? "," : "";
+        names += (c > 1 ? "\t" : "") + std::string("Measurement_") + std::to_string(c);
+        row += (c > 1 ? "\t" : "") + std::to_string(c % 7);
+        measures += sep + "Measurement_" + std::to_string(c);
+        list += sep + std::to_string(c);
+    }
+    const std::string data = dir.Write("wide.dat", names + "\n" + row + "\n" + row + "\n");
+    const std::string vos = dir.File("wide.vos");
+    const CommandResult saved =
+        Analyze(data, "--measures " + measures + " --process-if 'Measurement_1 in " + list +
+                          "' --date D --save-config " + Quote(vos));
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_THAT(saved.out, HasSubstr("\tProcess If: Measurement_1 in [" + list + "]\n"));
+
+    const CommandResult again = Analyze(vos, "--date D");
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out, saved.out);
 }
 
 }  // namespace

@@ -216,9 +216,64 @@ TEST_F(CliChart, UsageErrors) {
     EXPECT_THAT(help.out, HasSubstr("--test-values LIST"));
 }
 
-TEST_F(CliChart, NoChartWithPoints) {
+TEST_F(CliChart, SetsAreNamedByTheirValuesOrLevels) {
+    // The same sets as the analysis: 1.5 and 2.5 stay apart, a text column's levels by name.
+    CommandResult r = Chart(
+        "X\tS\tShift\n1\t1.5\tDay\n3\t2.5\tNight\n6\t1.5\tDay\n"
+        "10\t2.5\tNight\n",
+        "--measures X --sets S");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set 1.5\n"));
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set 2.5\n"));
+
+    r = Chart("X\tShift\n1\tDay\n3\tNight\n6\tDay\n10\tNight\n", "--measures X --sets Shift");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set Day\n"));
+    EXPECT_THAT(r.out, HasSubstr("Control Analysis - Set Night\n"));
+}
+
+TEST_F(CliChart, NoDispersionEstimateMeansNoLimits) {
+    CommandResult r = Chart("X\n10\n12\n11\n", "--measures X --mr-span 4");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\tX Chart Analysis\n\n\tNo Control Limits - No Dispersion "
+                                 "Estimate Found!\n"));
+    EXPECT_THAT(r.out, Not(HasSubstr("Found: Points Outside Control Limits")));
+    EXPECT_THAT(r.out, HasSubstr("\n1\t10.0000\t\t11.0000\t\t\t"));
+}
+
+TEST_F(CliChart, VarianceLimitsOfSubgroupsOfThree) {
+    // Pooled variance 1 with two degrees of freedom: the limits are chi-square quantiles
+    // over 2, the lower one -ln(1 - q) for q = NormalTail(3), not 0.
+    CommandResult r = Chart("X\n0\n1\n2\n5\n6\n7\n3\n4\n5\n1\n2\n3\n",
+                            "--measures X --sample-size 3 --dispersion 'Variance (s²)' "
+                            "--decimals 6");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("\t1.000000\t0.001351\t1.000000\t6.607675\t\t1.000000\n"));
+}
+
+TEST_F(CliChart, AnovaColumnsWidenInsteadOfRunningTogether) {
+    // 40 pairs: at 9 decimals the sums of squares no longer fit 12 characters, and "39" ran
+    // into them. The columns widen for the whole table, headers with them.
+    std::string data = "X\n";
+    for (int i = 0; i < 40; ++i)
+        data += std::to_string(i * 7 % 40) + "\n" + std::to_string(i * 7 % 40 + 1) + "\n";
+    CommandResult r = Chart(data, "--measures X --sample-size 2 --decimals 9");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(
+        r.out,
+        HasSubstr("          Source        df               SS            MS         F         p\n"
+                  " Between Samples        39 10,660.000000000 273.333333333   546.667     0.000\n"
+                  "  Within Samples        40     20.000000000   0.500000000\n"
+                  "           Total        79 10,680.000000000\n"));
+    EXPECT_THAT(r.out, HasSubstr(" Sample-to-Sample Variance = 136.416666667  Std Dev = "
+                                 "11.679754564\n"
+                                 "    Within-Sample Variance = 0.500000000    Std Dev = "));
+}
+
+TEST_F(CliChart, NoChartWithPointsIsAnError) {
+    // Scripts must notice that nothing was charted.
     CommandResult r = Chart("X\tY\n\t1\n\t2\n", "--measures X");
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
     EXPECT_THAT(r.err, HasSubstr("no chart has any points"));
 }

@@ -33,13 +33,15 @@ class ScriptedUserInterface : public UserInterface {
     void ProgressStart(const std::string& caption) override { progressCaptions.push_back(caption); }
     void Progress(int percent) override { progress.push_back(percent); }
     void ProgressEnd() override { ++progressEnds; }
+    bool ProgressCancelled() override { return cancelProgress; }
     void BusyStart() override { ++busyDepth; }
     void BusyEnd() override { --busyDepth; }
 
     std::deque<Answer> answers;
     Answer defaultAnswer = Answer::No;
     bool saveAsSucceeds = false;
-    std::string openFileName;  // what the open dialog returns; empty: cancelled
+    std::string openFileName;     // what the open dialog returns; empty: cancelled
+    bool cancelProgress = false;  // the progress window's Cancel was pressed
 
     std::vector<std::string> errors;
     std::vector<std::string> warnings;

@@ -9,6 +9,7 @@
 #include "app/report/report_edit_command.h"
 #include "app/report/report_view.h"
 #include "app/shell/display_text.h"
+#include "app/shell/help.h"
 #include "engine/report/report_export.h"
 #include "engine/workspace.h"
 #include "ui_output_window.h"
@@ -17,6 +18,9 @@
 static void InitReportIcons() { Q_INIT_RESOURCE(report_icons); }
 
 namespace vostrel::app {
+namespace {
+constexpr int kOutputHelpTopic = 6000;
+}
 
 TOutputForm::TOutputForm(Workspace& ws, QWidget* parent)
     : QMainWindow(parent), ws_(ws), ui_(std::make_unique<Ui::TOutputForm>()) {
@@ -59,6 +63,9 @@ void TOutputForm::BindCommands() {
     bind(ui.IncreaseFont1, ui.ToolButton_FontUp, [this] { FontSizeClick(+1); });
     bind(ui.DecreaseFont1, ui.ToolButton_FontDown, [this] { FontSizeClick(-1); });
     bind(ui.HideForm1, ui.ToolButton_Close, [this] { close(); });
+    bind(ui.HelponOutputForm1, ui.ToolButton_Help,
+         [this] { OpenHelpTopic(kOutputHelpTopic, this); });
+    bind(ui.Contents1, nullptr, [this] { OpenHelpContents(this); });
     connect(ui.Edit1, &QMenu::aboutToShow, this, &TOutputForm::EditClick);
     connect(ui.RichEdit, &QTextEdit::copyAvailable, this, &TOutputForm::EditClick);
     connect(ui.RichEdit, &QTextEdit::undoAvailable, this, &TOutputForm::EditClick);

@@ -106,7 +106,7 @@ ReportDocument ReportView::Content() const {
 
 void ReportView::TakeUserEdits() {
     if (!userEdited_) return;
-    document_ = Content();
+    document_.ReplaceContent(Content());
     MarkShown();
     const QTextBlock last = edit_.document()->lastBlock();
     shownOpenLength_ = last.length() - 1;

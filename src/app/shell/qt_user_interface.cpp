@@ -37,9 +37,17 @@ void QtUserInterface::Beep() { QApplication::beep(); }
 
 bool QtUserInterface::RequestSaveAs() { return saveAs_ ? saveAs_() : false; }
 
+std::string QtUserInterface::RequestOpenFileName() {
+    return openFile_ ? openFile_() : std::string();
+}
+
 void QtUserInterface::ProgressStart(const std::string& caption) {
     delete progress_;
-    progress_ = new QProgressDialog(ToDisplayText(caption), QString(), 0, 100, parent_);
+    progress_ =
+        new QProgressDialog(ToDisplayText(caption), QStringLiteral("Cancel"), 0, 100, parent_);
+    progress_->setObjectName(QStringLiteral("ProgressDialog"));
+    progress_->setAutoReset(false);
+    progress_->setAutoClose(false);
     progress_->setWindowTitle(kTitle);
     progress_->setWindowFlag(Qt::WindowStaysOnTopHint);
     progress_->setWindowModality(Qt::ApplicationModal);  // no other command while it works
@@ -50,6 +58,9 @@ void QtUserInterface::ProgressStart(const std::string& caption) {
 void QtUserInterface::Progress(int percent) {
     if (progress_) progress_->setValue(percent);
 }
+
+// The dialog handles its Cancel button while it is modal: setValue lets it process input.
+bool QtUserInterface::ProgressCancelled() { return progress_ && progress_->wasCanceled(); }
 
 void QtUserInterface::ProgressEnd() {
     if (progress_) {

@@ -179,11 +179,18 @@ void PrepareRun(Workspace& ws) {
         data.IncludeCol[static_cast<std::size_t>(c)] = true;
     for (int c : measures) data.IncludeCol[static_cast<std::size_t>(c)] = true;
 
-    run.ColRefRun = static_cast<std::uint8_t>(RunCode(a.StreamVarCount, a.Mode));
+    // A single stream variable's rounded codes are walked as unit numbers; codes beyond
+    // that range (lot or serial numbers) make runs of the one variable instead.
+    const bool walkable =
+        streams.size() == 1 &&
+        FitsUnitNumbers(data.ColumnLow[static_cast<std::size_t>(streams.front())],
+                        data.ColumnHigh[static_cast<std::size_t>(streams.front())]);
+    const int layoutStreams = streams.size() == 1 && !walkable ? 2 : a.StreamVarCount;
+    run.ColRefRun = static_cast<std::uint8_t>(RunCode(layoutStreams, a.Mode));
     if (streams.empty()) {
         run.Afirst = measures.empty() ? 0 : measures.front();
         run.Alast = measures.empty() ? 0 : measures.back();
-    } else if (streams.size() == 1) {
+    } else if (walkable) {
         const auto g = static_cast<std::size_t>(streams.front());
         run.index = streams.front();
         run.measure = measures.empty() ? 0 : measures.front();
@@ -243,6 +250,11 @@ ActionResult RunPerformanceAnalysis(Workspace& ws) {
         WriteReportHeader(ws);
         LoadAllValues(ws);
         ws.ui.ProcessPendingMessages();
+        if (ws.sample.SampleCount == 0) {
+            // Statistics of no values would be the zeros they start from.
+            WriteNoValues(ws);
+            continue;
+        }
         if (a.HasStreams)
             StreamAnalysis(ws);
         else

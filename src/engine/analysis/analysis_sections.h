@@ -17,6 +17,9 @@ void VariableAnalysis(Workspace& ws);
 void StreamAnalysis(Workspace& ws);
 // Descriptive statistics of all analysed values.
 void WriteDescriptives(Workspace& ws);
+// In place of every section after the header when no value is left to analyse: the count
+// and why, without statistics of no values.
+void WriteNoValues(Workspace& ws);
 // The variance about the target split into its components.
 void VarianceComponents(Workspace& ws);
 // Pp, Ppk, Ppm, Pp(Stream), Cp(pot) and the observed counts outside the limits.

@@ -107,6 +107,16 @@ void AnalysisSettings::RebuildVariableLists(const TDataList& data, bool haveData
     SetName.clear();
 }
 
+void AnalysisSettings::AddDataVariables(const TDataList& data, int firstNew) {
+    for (int c = std::max(firstNew, 1); c <= data.MaxCol(); ++c)
+        DataVariables.Add(ColumnItem(c, data.ColumnName(c)));
+}
+
+bool ColumnsAppended(const std::vector<std::string>& before,
+                     const std::vector<std::string>& after) {
+    return after.size() > before.size() && std::equal(before.begin(), before.end(), after.begin());
+}
+
 int AnalysisSettings::MoveSelected(VariableList& from, VariableList& to,
                                    const std::vector<int>& selected) {
     std::vector<int> indexes;
@@ -201,6 +211,14 @@ ListButtonState AnalysisSettings::ListButtons() const {
     return s;
 }
 
+CommandButtonState AnalysisSettings::CommandButtons(bool haveData, bool haveResults) const {
+    CommandButtonState s;
+    s.Action = s.BoxPlots = s.Histogram = s.FrequencyPlots = ActionEnabled();
+    s.ControlCharts = haveData;
+    s.TextOutput = s.PerformanceCharts = haveResults;
+    return s;
+}
+
 void AnalysisSettings::ResetForNew(CaseRules& rules, TransformRec& transform) {
     Title.clear();
     Measurement.Reset();
@@ -235,6 +253,23 @@ std::vector<std::string> AnalysisSettings::MemoLines(const CaseRules& rules,
 }
 
 bool AnalysisSettings::AcceptUserSetDialog(const UserSetDialogInput& input, UserInterface& ui) {
+    // Text pasted past the key filter: a wanted value must be a number of 0 or more, or
+    // the analysis would silently use 0 in its place.
+    const struct {
+        bool want;
+        const std::string& text;
+        const char* name;
+    } boxes[] = {{input.WantMeasurement, input.MeasurementText, "Measurement"},
+                 {input.WantStream, input.StreamText, "Between Process Streams"},
+                 {input.WantPotential, input.PotentialText, "Potential"}};
+    for (const auto& box : boxes) {
+        const std::optional<double> value = ReadNumber(TrimSpaces(box.text));
+        if (box.want && (!value || *value < 0)) {
+            ui.Beep();
+            ui.ErrorBox(std::string(box.name) + " must be a number of 0 or more.");
+            return false;
+        }
+    }
     const double measurement = NumberOrZero(input.MeasurementText);
     const double stream = NumberOrZero(input.StreamText);
     const double potential = NumberOrZero(input.PotentialText);

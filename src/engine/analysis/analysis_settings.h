@@ -69,6 +69,16 @@ struct ListButtonState {
     bool MultipleStreamsVisible = false;  // no stream variable
 };
 
+// Whether the table's columns are those seen before with more appended at the end.
+bool ColumnsAppended(const std::vector<std::string>& before, const std::vector<std::string>& after);
+
+// Which of the main window's command buttons are enabled.
+struct CommandButtonState {
+    bool Action = false, BoxPlots = false, Histogram = false, FrequencyPlots = false;
+    bool ControlCharts = false;
+    bool TextOutput = false, PerformanceCharts = false;
+};
+
 // The three values the user-set standard deviation dialog hands back on OK.
 struct UserSetDialogInput {
     bool WantMeasurement = false, WantStream = false, WantPotential = false;
@@ -94,6 +104,10 @@ class AnalysisSettings {
     // "Data Variables"; clears the analysis set column.
     void RebuildVariableLists(const TDataList& data, bool haveData);
 
+    // After columns were appended to the table (a transformed copy, a computed variable):
+    // lists columns firstNew..MaxCol under "Data Variables" and keeps every choice made.
+    void AddDataVariables(const TDataList& data, int firstNew);
+
     // ">" and "<": moves the selected items (indexes into `from`) to `to`. Returns the item
     // of `from` to select afterwards (-1 when `from` is empty).
     int IncludeMeasures(const std::vector<int>& selected);
@@ -118,6 +132,9 @@ class AnalysisSettings {
     ListButtonState ListButtons() const;
     // The Action and the graph buttons need a measure.
     bool ActionEnabled() const { return !Measures.Empty(); }
+    // The Action and the graphs need a measure, the control charts a table; the text
+    // output and the performance charts have something to show after the first Action.
+    CommandButtonState CommandButtons(bool haveData, bool haveResults) const;
 
     // "New": empty title, user-set values reset, all rules and the transform cleared, the
     // lists emptied.
@@ -127,10 +144,13 @@ class AnalysisSettings {
     std::vector<std::string> MemoLines(const CaseRules& rules, const TransformRec& transform) const;
 
     // OK of the user-set dialog. Refuses ("Measurement must be < Potential") when both
-    // measurement and potential are wanted and the measurement is larger.
+    // measurement and potential are wanted and the measurement is larger, and refuses a
+    // wanted value that is not a number of 0 or more.
     bool AcceptUserSetDialog(const UserSetDialogInput& input, UserInterface& ui);
 
-  private:
+    // Moves the selected items (indexes into `from`) to `to`, or every item; returns the item
+    // of `from` to select afterwards (-1 when `from` is empty). Shared by every window with
+    // ">" and "<" buttons between two variable lists.
     static int MoveSelected(VariableList& from, VariableList& to, const std::vector<int>& selected);
     static int MoveAll(VariableList& from, VariableList& to);
 };

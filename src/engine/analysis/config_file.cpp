@@ -19,8 +19,6 @@ namespace vostrel {
 
 namespace {
 
-constexpr std::size_t kMaxValueLength = 255;
-
 std::string Upper(std::string_view text) {
     std::string upper(text);
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -148,11 +146,16 @@ class ConfigReader {
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos) return;
         const std::string key = Upper(TrimSpaces(line.substr(0, colon + 1)));
-        const std::string value(TrimSpaces(line.substr(colon + 1, kMaxValueLength)));
+        // Values are read whole: the writer writes them whole (a list of 1,000 values,
+        // 512 long column names).
+        const std::string value(TrimSpaces(line.substr(colon + 1)));
         AnalysisSettings& s = ws_.analysis.Settings;
         LegacySpecifications& specs = ws_.analysis.SpecsFound;
         if (key == "TITLE:") {
+            // Trimmed again after the cut to 80 characters, so that the title reads back
+            // as it is written.
             s.SetTitle(value);
+            s.Title = std::string(TrimSpaces(s.Title));
         } else if (key == "USL:" || key == "TARGET:" || key == "LSL:") {
             (key == "USL:" ? specs.USL : key == "TARGET:" ? specs.Target : specs.LSL) = value;
             specs.Seen = true;
@@ -182,12 +185,19 @@ class ConfigReader {
                    Answer::Yes) {
             const std::string chosen = ws_.ui.RequestOpenFileName();
             if (chosen.empty())
-                ok_ = false;
+                DataFileSkipped(file);
             else
                 LoadData(chosen);
         } else {
-            ok_ = false;
+            DataFileSkipped(file);
         }
+    }
+
+    // Says why the lists stay empty, so that a moved data file is not taken for a bad file.
+    void DataFileSkipped(const std::string& file) {
+        ok_ = false;
+        ws_.ui.Warning("The data file of this configuration was not opened:\n\n" + file +
+                       "\n\nThe settings were read, but no variables were chosen.");
     }
 
     void LoadData(const std::string& file) {
@@ -230,11 +240,13 @@ class ConfigReader {
 
     void ColumnNamesKey(const std::string& value) {
         DataTable& table = ws_.table;
-        const std::vector<std::string> names = SplitHeaderLine(value, false, false).fields;
-        if (static_cast<int>(names.size()) != table.MaxCol()) {
-            // Names with spaces or commas split into more names; the file still matches
-            // the data when it lists exactly the current names.
-            if (value != ColumnNames(ws_)) Fail("Vostrel Config File Columns Do Not Match Data!");
+        // The current names need no renaming. Checked first: names with spaces or commas
+        // split into more names, which must neither fail nor rename the columns.
+        if (value == TrimSpaces(ColumnNames(ws_))) return;
+        const HeaderFields split = SplitHeaderLine(value, false, false);
+        const std::vector<std::string>& names = split.fields;
+        if (split.truncated || static_cast<int>(names.size()) != table.MaxCol()) {
+            Fail("Vostrel Config File Columns Do Not Match Data!");
             return;
         }
         for (int c = 1; c <= table.MaxCol(); ++c) {
@@ -300,7 +312,9 @@ class ConfigReader {
             orJoin = !rest.empty() && Number(rest[0]) == 1;
         }
         const int slot = k == 1 ? 1 : (orJoin ? 3 : 2);
-        rules.SetProcessIfRule(slot, column, sign, ws_.table.ColumnName(column), number, valueText);
+        if (!rules.SetProcessIfRule(slot, column, sign, ws_.table.ColumnName(column), number,
+                                    valueText))
+            ClearProcessIf(k);
     }
 
     void ClearProcessIf(int k) {

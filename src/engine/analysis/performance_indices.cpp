@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "engine/analysis/analysis_sections.h"
 #include "engine/analysis/performance_chart_sink.h"
 #include "engine/analysis/report_format.h"
+#include "engine/report/column_width.h"
 #include "engine/stats/sample_statistics.h"
 #include "engine/workspace.h"
 
@@ -19,7 +21,6 @@ namespace vostrel {
 namespace {
 
 using analysis_format::Fmt;
-using analysis_format::Right;
 
 constexpr char kUserSet[] = "  (User Set)";
 constexpr char kUndefined[] = "undefined (Std Dev = 0)";
@@ -39,6 +40,35 @@ std::string IndexText(const Workspace& ws, const Index& index) {
     return index.defined ? Fmt(ws, 3, index.value) : std::string(kUndefined);
 }
 
+// One line of the variance components: its label, the variance, what follows its share and
+// the warning written under it.
+struct ComponentLine {
+    const char* label;
+    long double variance;
+    std::string suffix{};
+    const char* warning = nullptr;
+};
+
+// The lines as a table: the first is the total (100%), the others take their share of vt.
+// The variances are as wide as the total's text, the shares 8 wide, each widened for the
+// whole table where a value does not fit, so that a value never runs into its share.
+void WriteComponentTable(Workspace& ws, const std::vector<ComponentLine>& lines, long double vt) {
+    ReportWriter& w = ws.report;
+    const int d = ws.analysis.Decimals;
+    std::vector<std::string> values, shares;
+    for (const ComponentLine& line : lines) values.push_back(Fmt(ws, d, line.variance));
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        shares.push_back(Fmt(ws, 2, vt > 0 ? 100 * lines[i].variance / vt : 0.0L));
+    const int valueWidth = FittedWidth(DisplayLength(values[0]), values, 0);
+    const int shareWidth = FittedWidth(8, shares);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string share =
+            i == 0 ? PadLeft("100.00%", shareWidth + 1) : PadLeft(shares[i - 1], shareWidth) + "%";
+        w.AddReportLine(lines[i].label + PadLeft(values[i], valueWidth) + share + lines[i].suffix);
+        if (lines[i].warning != nullptr) w.AddWarningLine(lines[i].warning);
+    }
+}
+
 }  // namespace
 
 void VarianceComponents(Workspace& ws) {
@@ -47,7 +77,6 @@ void VarianceComponents(Workspace& ws) {
     const PerformanceResults& r = a.Results;
     const AnalysisSettings& s = a.Settings;
     const SpecLimits& specs = a.Specs;
-    const int d = a.Decimals;
 
     w.AddBlankLine();
     w.SetTitleFont(w.ReportHeadingSize);
@@ -59,31 +88,24 @@ void VarianceComponents(Workspace& ws) {
     const long double v = total * total;
     long double offTarget = 0;
     long double vt = v;
-    int width = 0;
+    std::vector<ComponentLine> lines;
     if (specs.HasTarget) {
         const long double off = static_cast<long double>(r.Mean) - specs.Target;
         offTarget = off * off;
         vt = v + offTarget;
-        const std::string totalText = Fmt(ws, d, vt);
-        width = DisplayLength(totalText);
-        w.AddReportLine("\tTotal Variance About Target = " + totalText + PadLeft("100.00%", 9));
+        lines.push_back({"\tTotal Variance About Target = ", vt});
+        lines.push_back({"\t        Off-target Variance = ", offTarget});
     } else {
-        width = DisplayLength(Fmt(ws, d, v));
-        w.AddReportLine("\t    Total Variance Observed = " + Right(ws, width, d, v) +
-                        PadLeft("100.00%", 9));
+        lines.push_back({"\t    Total Variance Observed = ", v});
     }
-    auto share = [&](long double x) { return Right(ws, 8, 2, vt > 0 ? 100 * x / vt : 0.0L) + "%"; };
-    if (specs.HasTarget)
-        w.AddReportLine("\t        Off-target Variance = " + Right(ws, width, d, offTarget) +
-                        share(offTarget));
 
     long double measurement = 0;
     if (s.Measurement.InUse && s.Measurement.Value > 0) {
         measurement = static_cast<long double>(s.Measurement.Value) * s.Measurement.Value;
-        w.AddReportLine("\t       Measurement Variance = " + Right(ws, width, d, measurement) +
-                        share(measurement) + kUserSet);
-        if (measurement > v)
-            w.AddWarningLine("***** ERROR - Measurement error greater than total *****");
+        lines.push_back({"\t       Measurement Variance = ", measurement, kUserSet,
+                         measurement > v
+                             ? "***** ERROR - Measurement error greater than total *****"
+                             : nullptr});
     }
 
     std::string suffix;
@@ -96,10 +118,10 @@ void VarianceComponents(Workspace& ws) {
     }
     potential = std::max(potential - measurement, 0.0L);
     if (measurement > 0) suffix += " (Less Measurement Error)";
-    w.AddReportLine("\t         Potential Variance = " + Right(ws, width, d, potential) +
-                    share(potential) + suffix);
-    if (potential > v)
-        w.AddWarningLine("***** ERROR - Potential Variance greater than total less Potential*****");
+    lines.push_back({"\t         Potential Variance = ", potential, suffix,
+                     potential > v
+                         ? "***** ERROR - Potential Variance greater than total less Potential*****"
+                         : nullptr});
 
     long double stream = 0;
     if (a.HasStreams || s.Stream.InUse) {
@@ -111,14 +133,15 @@ void VarianceComponents(Workspace& ws) {
             stream = v - static_cast<long double>(r.WithinStdDev) * r.WithinStdDev;
         }
         stream = std::max(stream, 0.0L);
-        w.AddReportLine("\t    Process Stream Variance = " + Right(ws, width, d, stream) +
-                        share(stream) + streamSuffix);
-        if (v - potential - measurement < stream)
-            w.AddWarningLine("***** ERROR - Stream Variance greater than total *****");
+        lines.push_back({"\t    Process Stream Variance = ", stream, streamSuffix,
+                         v - potential - measurement < stream
+                             ? "***** ERROR - Stream Variance greater than total *****"
+                             : nullptr});
     }
 
     const long double time = std::max(v - stream - potential - measurement, 0.0L);
-    w.AddReportLine("\t     Time(Control) Variance = " + Right(ws, width, d, time) + share(time));
+    lines.push_back({"\t     Time(Control) Variance = ", time});
+    WriteComponentTable(ws, lines, vt);
     w.AddBlankLine();
     if (a.Charts != nullptr)
         a.Charts->DisplayPPAVariance(static_cast<double>(measurement),

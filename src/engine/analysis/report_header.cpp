@@ -4,6 +4,7 @@
 
 #include "engine/analysis/analysis_driver.h"
 #include "engine/analysis/report_format.h"
+#include "engine/data/set_names.h"
 #include "engine/data/transform.h"
 #include "engine/workspace.h"
 
@@ -116,7 +117,7 @@ void WriteReportHeader(Workspace& ws) {
         w.SetHeadingFont(heading + 2);
         const double value = data.SetValues[static_cast<std::size_t>(data.SetIndex)];
         w.AddReportLine(data.ColumnTitleOrName(data.SetColumn) + "=" +
-                        FormatGeneral(w.numberLocale, value));
+                        SetValueName(data, data.SetColumn, value, w.numberLocale));
     }
     w.SetBodyFont(body);
     BlankLines(w, 2);

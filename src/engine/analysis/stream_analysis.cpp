@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/analysis/analysis_sections.h"
 #include "engine/analysis/report_format.h"
 #include "engine/data/extraction.h"
+#include "engine/report/column_width.h"
 #include "engine/stats/elementary_functions.h"
 #include "engine/stats/sample_statistics.h"
 #include "engine/workspace.h"
@@ -16,7 +19,6 @@ namespace vostrel {
 namespace {
 
 using analysis_format::Fmt;
-using analysis_format::Right;
 
 struct ColumnWidths {
     int label = 0, count = 0, mean = 0, low = 0, high = 0, range = 0, std = 0, last = 0;
@@ -77,17 +79,41 @@ struct StreamSums {
     }
 };
 
+using Cells = std::vector<std::string>;
+
+// The computed widths in column order: label, count, mean, low, high, range, std, last.
+std::vector<int> InOrder(const ColumnWidths& w) {
+    return {w.label, w.count, w.mean, w.low, w.high, w.range, w.std, w.last};
+}
+
+// A stream's cells: its name, its count, then numbers with the run's decimals.
+Cells StreamCells(Workspace& ws, const std::string& name, int count,
+                  std::initializer_list<long double> numbers) {
+    Cells cells = {name, Fmt(ws, 0, count)};
+    for (long double x : numbers) cells.push_back(Fmt(ws, x));
+    return cells;
+}
+
+// Writes the header (in the current font) and the rows in the regular font. The computed
+// widths widen for the whole table where a cell would touch its neighbour; the header
+// texts are placed by the fitted widths (plus any offset of their own).
+void WriteTable(ReportWriter& report, const std::vector<int>& described,
+                const std::vector<std::pair<const char*, int>>& header,
+                const std::vector<Cells>& rows) {
+    const std::vector<int> widths = FittedWidths(described, rows);
+    std::string line;
+    for (std::size_t c = 0; c < header.size() && c < widths.size(); ++c)
+        line += PadLeft(header[c].first, widths[c] + header[c].second);
+    report.AddReportLine(line);
+    report.SetFontRegular();
+    for (const Cells& row : rows) report.AddReportLine(RightAlignedLine(row, widths));
+}
+
 void MovingRangeTable(Workspace& ws, const ColumnWidths& w, StreamSums& sums) {
-    ReportWriter& report = ws.report;
     PerformanceAnalysis& a = ws.analysis;
     TRunInfo& run = a.RunInfo;
-    const int d = a.Decimals;
-    report.AddReportLine(PadLeft("Group", w.label) + PadLeft("n", w.count) +
-                         PadLeft("Mean", w.mean) + PadLeft("Low", w.low) + PadLeft("High", w.high) +
-                         PadLeft("Range", w.range) + PadLeft("Std", w.std) +
-                         PadLeft("Std(MMR)", w.last + 1));
-    report.SetFontRegular();
     SampleStats& st = ws.sampleStats;
+    std::vector<Cells> rows;
     SetupIndex(run);
     while (GetAR(ws, run)) {
         const int n = ws.sample.SampleCount;
@@ -100,49 +126,53 @@ void MovingRangeTable(Workspace& ws, const ColumnWidths& w, StreamSums& sums) {
         sums.potentialSum += (n - 1) * st.StdDevFromMedianMR;
         sums.dp += n - 1;
         sums.dw += n - 1;
-        report.AddReportLine(PadLeft(run.CurrentName, w.label) + Right(ws, w.count, 0, n) +
-                             Right(ws, w.mean, d, st.Mean) + Right(ws, w.low, d, st.Low) +
-                             Right(ws, w.high, d, st.High) + Right(ws, w.range, d, st.Range) +
-                             Right(ws, w.std, d, st.StdDev) +
-                             Right(ws, w.last, d, st.StdDevFromMedianMR));
+        rows.push_back(
+            StreamCells(ws, run.CurrentName, n,
+                        {st.Mean, st.Low, st.High, st.Range, st.StdDev, st.StdDevFromMedianMR}));
     }
+    WriteTable(ws.report, InOrder(w),
+               {{"Group", 0},
+                {"n", 0},
+                {"Mean", 0},
+                {"Low", 0},
+                {"High", 0},
+                {"Range", 0},
+                {"Std", 0},
+                {"Std(MMR)", 1}},
+               rows);
 }
 
 void SubgroupTables(Workspace& ws, const ColumnWidths& w, StreamSums& sums) {
     ReportWriter& report = ws.report;
     PerformanceAnalysis& a = ws.analysis;
     TRunInfo& run = a.RunInfo;
-    const int d = a.Decimals;
     SampleStats& st = ws.sampleStats;
 
-    report.AddReportLine(PadLeft("Group", w.label) + PadLeft("n", w.count) +
-                         PadLeft("Mean", w.mean) + PadLeft("Low", w.low) + PadLeft("High", w.high) +
-                         PadLeft("Range", w.range) + PadLeft("Std", w.std));
-    report.SetFontRegular();
+    std::vector<Cells> items;
     SetupIndex(run);
     while (GetAR(ws, run)) {
         const int n = ws.sample.SampleCount;
         ComputeMeanStd(ws.sample, st);
         ComputeOrderStats(ws.sample, st);
-        report.AddReportLine(PadLeft(run.CurrentName, w.label) + Right(ws, w.count, 0, n) +
-                             Right(ws, w.mean, d, st.Mean) + Right(ws, w.low, d, st.Low) +
-                             Right(ws, w.high, d, st.High) + Right(ws, w.range, d, st.Range) +
-                             Right(ws, w.std, d, st.StdDev));
+        items.push_back(
+            StreamCells(ws, run.CurrentName, n, {st.Mean, st.Low, st.High, st.Range, st.StdDev}));
     }
+    std::vector<int> itemWidths = InOrder(w);
+    itemWidths.pop_back();
+    WriteTable(
+        report, itemWidths,
+        {{"Group", 0}, {"n", 0}, {"Mean", 0}, {"Low", 0}, {"High", 0}, {"Range", 0}, {"Std", 0}},
+        items);
 
     report.AddBlankLine();
     report.SetFontUnderline();
+    std::vector<Cells> subgroups;
     SetupIndex(run);
-    report.AddReportLine(PadLeft("Group", w.label) + PadLeft("Subgroups", w.count) +
-                         PadLeft("Mean", w.mean) + PadLeft("Low(sub)", w.low + 1) +
-                         PadLeft("High(sub)", w.high) + PadLeft("Range(sub)", w.range) +
-                         PadLeft("Std(All)", w.std) + PadLeft("Std(MStd)", w.last));
-    report.SetFontRegular();
     const long double factor = SubgroupFactor(a.MeasureCount);
     while (GetARsubgroupStats(ws, 1, run)) {
         ComputeMeanStd(ws.sample, st);
         ComputeOrderStats(ws.sample, st);
-        const int subgroups = ws.sample.SampleCount;
+        const int count = ws.sample.SampleCount;
         const long double low = st.Low, high = st.High, range = st.Range;
         sums.StreamMean(a.Results, static_cast<double>(st.Mean));
 
@@ -154,15 +184,23 @@ void SubgroupTables(Workspace& ws, const ColumnWidths& w, StreamSums& sums) {
 
         DataToA_Array(ws, run.v, run);
         ComputeMeanStd(ws.sample, st);
-        const int items = ws.sample.SampleCount;
-        sums.ssWithin += (items - 1) * st.Variance;
-        sums.dw += items - 1;
+        const int values = ws.sample.SampleCount;
+        sums.ssWithin += (values - 1) * st.Variance;
+        sums.dw += values - 1;
 
-        report.AddReportLine(PadLeft(run.CurrentName, w.label) + Right(ws, w.count, 0, subgroups) +
-                             Right(ws, w.mean, d, st.Mean) + Right(ws, w.low, d, low) +
-                             Right(ws, w.high, d, high) + Right(ws, w.range, d, range) +
-                             Right(ws, w.std, d, st.StdDev) + Right(ws, w.last, d, ps));
+        subgroups.push_back(
+            StreamCells(ws, run.CurrentName, count, {st.Mean, low, high, range, st.StdDev, ps}));
     }
+    WriteTable(report, InOrder(w),
+               {{"Group", 0},
+                {"Subgroups", 0},
+                {"Mean", 0},
+                {"Low(sub)", 1},
+                {"High(sub)", 0},
+                {"Range(sub)", 0},
+                {"Std(All)", 0},
+                {"Std(MStd)", 0}},
+               subgroups);
 }
 
 }  // namespace

@@ -127,15 +127,31 @@ void VariableAnalysis(Workspace& ws) {
     }
 }
 
-void WriteDescriptives(Workspace& ws) {
-    ReportWriter& w = ws.report;
-    const SampleStats& st = ws.sampleStats;
+namespace {
+
+void DescriptivesTitle(ReportWriter& w) {
     w.AddBlankLine();
     w.AddPageMarker();
     w.SetTitleFont(w.ReportHeadingSize);
     w.AddReportLine("Descriptives");
     w.SetBodyFont(w.ReportBodySize);
     w.AddBlankLine();
+}
+
+}  // namespace
+
+void WriteNoValues(Workspace& ws) {
+    ReportWriter& w = ws.report;
+    DescriptivesTitle(w);
+    w.AddReportLine("\t       n = 0");
+    w.AddReportLine("\tNo Values Found - Every Value is Missing or Left Out!");
+    w.AddBlankLine();
+}
+
+void WriteDescriptives(Workspace& ws) {
+    ReportWriter& w = ws.report;
+    const SampleStats& st = ws.sampleStats;
+    DescriptivesTitle(w);
     w.AddReportLine("\t       n = " + Fmt(ws, 0, ws.sample.SampleCount));
     w.AddReportLine("\t    Mean = " + Fmt(ws, st.Mean));
     w.AddReportLine("\tStd. Dev = " + Fmt(ws, st.StdDev));

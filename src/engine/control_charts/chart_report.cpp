@@ -6,8 +6,10 @@
 
 #include "engine/control_charts/chart_names.h"
 #include "engine/control_charts/chart_sets.h"
+#include "engine/control_charts/compute_limits.h"
 #include "engine/control_charts/subgroup_anova.h"
 #include "engine/data/data_list.h"
+#include "engine/report/column_width.h"
 #include "engine/report/number_format.h"
 #include "engine/stats/correlation.h"
 
@@ -79,11 +81,11 @@ class ChartReport {
     std::string Number(int decimals, long double x) const {
         return FormatReportNumber(w_.numberLocale, decimals, x);
     }
-    std::string Right(int width, int decimals, long double x) const {
-        return FormatRight(w_.numberLocale, width, decimals, x);
-    }
-    std::string SetSuffix(int set) const {
-        return severalSets_ ? " - Set " + std::to_string(set) : std::string();
+    std::string SetSuffix(double set) const {
+        if (!severalSets_) return std::string();
+        const auto name = source_.SetNames.find(set);
+        return " - Set " + (name != source_.SetNames.end() ? name->second
+                                                           : FormatGeneral(w_.numberLocale, set));
     }
 
     void SectionTitle(const std::string& text) {
@@ -168,6 +170,8 @@ class ChartReport {
         w_.AddBlankLine();
         if (calc == CalcNone) {
             w_.AddReportLine("\tNo Control Tests Performed");
+        } else if (LimitsLackDispersion(chart_, chart, points)) {
+            w_.AddReportLine("\tNo Control Limits - No Dispersion Estimate Found!");
         } else {
             const TestSignalCounts counts = CountTestSignals(chart_.Codes, chart, points);
             if (!counts.AnyCode) w_.AddReportLine("\tControl Tests - OK");
@@ -181,7 +185,7 @@ class ChartReport {
         w_.AddBlankLine();
     }
 
-    void ControlAnalysis(int set, const std::vector<int>& points) {
+    void ControlAnalysis(double set, const std::vector<int>& points) {
         w_.AddBlankLine();
         SectionTitle("Control Analysis" + SetSuffix(set));
         Body();
@@ -190,7 +194,7 @@ class ChartReport {
         ChartAnalysis(DispersionChart, d_.DispChartType, d_.DispLimitCalc, points);
     }
 
-    void Correlation(int set, const std::vector<int>& points) {
+    void Correlation(double set, const std::vector<int>& points) {
         w_.AddBlankLine();
         SectionTitle(TypeName(d_.LocChartType) + "/" + TypeName(d_.DispChartType) + " Correlation" +
                      SetSuffix(set));
@@ -209,7 +213,7 @@ class ChartReport {
         }
     }
 
-    void Anova(int set, const std::vector<int>& points) {
+    void Anova(double set, const std::vector<int>& points) {
         const AnovaResult a = SubgroupAnova(stat_, chart_.Points, points);
         w_.AddBlankLine();
         SectionTitle("Oneway ANOVA" + SetSuffix(set));
@@ -226,31 +230,36 @@ class ChartReport {
         const int d = decimals_;
         w_.AddReportLine(source_.ColumnTitle + " by " + source_.BottomAxisTitle);
         w_.AddBlankLine();
-        w_.SetFontUnderline();
-        w_.AddReportLine(PadLeft("Source", 16) + PadLeft("df", 10) + PadLeft("SS", 12) +
-                         PadLeft("MS", 12) + PadLeft("F", 10) + PadLeft("p", 10));
-        Body();
         std::string p = Number(3, a.p);
         if (a.p == 0) p += "*";
-        w_.AddReportLine(PadLeft("Between Samples", 16) + Right(10, 0, a.dfB) +
-                         Right(12, d, a.SSB) + Right(12, d, a.MSB) + Right(10, 3, a.F) +
-                         PadLeft(p, 10));
-        w_.AddReportLine(PadLeft("Within Samples", 16) + Right(10, 0, a.dfW) + Right(12, d, a.SSW) +
-                         Right(12, d, a.MSW));
-        w_.AddReportLine(PadLeft("Total", 16) + Right(10, 0, a.dfB + a.dfW) +
-                         Right(12, d, a.SSB + a.SSW));
+        const std::vector<std::vector<std::string>> rows = {
+            {"Source", "df", "SS", "MS", "F", "p"},
+            {"Between Samples", Number(0, a.dfB), Number(d, a.SSB), Number(d, a.MSB),
+             Number(3, a.F), p},
+            {"Within Samples", Number(0, a.dfW), Number(d, a.SSW), Number(d, a.MSW)},
+            {"Total", Number(0, a.dfB + a.dfW), Number(d, a.SSB + a.SSW)}};
+        const std::vector<int> widths = FittedWidths({16, 10, 12, 12, 10, 10}, rows);
+        w_.SetFontUnderline();
+        w_.AddReportLine(RightAlignedLine(rows[0], widths));
+        Body();
+        for (std::size_t r = 1; r < rows.size(); ++r)
+            w_.AddReportLine(RightAlignedLine(rows[r], widths));
         w_.AddBlankLine();
         w_.SetFontUnderline();
         w_.AddReportLine("Random Effects Analysis:");
         Body();
-        VarianceLine(" Sample-to-Sample Variance = ", a.VarBetween);
-        VarianceLine("    Within-Sample Variance = ", a.MSW);
-        VarianceLine("            Total Variance = ", a.VarTotal);
+        const std::vector<std::string> variances = {Number(d, a.VarBetween), Number(d, a.MSW),
+                                                    Number(d, a.VarTotal)};
+        const int width = FittedWidth(15, variances);
+        VarianceLine(" Sample-to-Sample Variance = ", variances[0], width, a.VarBetween);
+        VarianceLine("    Within-Sample Variance = ", variances[1], width, a.MSW);
+        VarianceLine("            Total Variance = ", variances[2], width, a.VarTotal);
         w_.AddReportLine("    Intraclass Correlation = " + Number(2, 100 * a.ICC) + "%");
     }
 
-    void VarianceLine(const std::string& label, long double variance) {
-        w_.AddReportLine(label + FormatLeft(w_.numberLocale, 15, decimals_, variance) +
+    void VarianceLine(const std::string& label, const std::string& text, int width,
+                      long double variance) {
+        w_.AddReportLine(label + PadRight(text, width) +
                          "Std Dev = " + Number(decimals_, std::sqrt(variance)));
     }
 
@@ -261,7 +270,7 @@ class ChartReport {
     StatContext& stat_;
     const ChartReportSource& source_;
     int decimals_;
-    std::map<int, std::vector<int>> sets_;
+    SetPoints sets_;
     bool severalSets_;
 };
 

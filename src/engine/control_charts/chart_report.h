@@ -4,6 +4,7 @@
 // statistics and a one-way analysis of variance between subgroups, per analysis set.
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct ChartReportSource {
     double LSL = MissingValue;
     std::string BottomAxisTitle = "Point";  // the label column's title, or "Point"
     bool BothChartsShown = true;            // the correlation needs both charts on screen
+    // The names of the chart's sets (level texts of a text set column); a set without a
+    // name here is shown by its value.
+    std::map<double, std::string> SetNames;
 };
 
 // The column's title, limits and file name, and the label column's title, from the table.

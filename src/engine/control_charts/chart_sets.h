@@ -10,7 +10,8 @@
 namespace vostrel {
 
 // The point numbers of every set from SetMin to SetMax that has points, in point order,
-// keyed by set number in increasing order. A chart without a set variable has one set, 0.
-std::map<int, std::vector<int>> PointsBySet(const ChartState& chart);
+// keyed by set value in increasing order. A chart without a set variable has one set, 0.
+using SetPoints = std::map<double, std::vector<int>>;
+SetPoints PointsBySet(const ChartState& chart);
 
 }  // namespace vostrel

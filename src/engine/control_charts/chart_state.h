@@ -32,8 +32,10 @@ struct ChartState {
     ChartArrayType Points;
     int PointCount = 0;
     int BreakCount = 0;  // points followed by a break
-    int SetMin = 0;      // smallest and largest set number; both 0 without a set variable
-    int SetMax = 0;
+    // Smallest and largest set value (the set column's value, as in the analysis); both 0
+    // without a set variable.
+    double SetMin = 0;
+    double SetMax = 0;
     int CurrentColumn = 0;  // measure column of the current chart
     int CurrentRun = 0;     // chart group run of the current chart
     int SigmaSource = 0;    // LimitCalcNames index of the calculation behind SigmaEst

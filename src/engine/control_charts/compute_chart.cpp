@@ -1,11 +1,13 @@
 #include "engine/control_charts/compute_chart.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <utility>
 #include <vector>
 
 #include "engine/control_charts/chart_names.h"
+#include "engine/control_charts/chart_sets.h"
 #include "engine/control_charts/compute_limits.h"
 #include "engine/report/number_format.h"
 #include "engine/stats/sample_statistics.h"
@@ -130,13 +132,13 @@ class PointExtractor {
     double SetOf(int row) {
         if (setColumn_ == 0) return 0.0;
         const double value = data_.Value(setColumn_, row);
-        // A row without a set value belongs to no set: its point gets no limits.
+        // A row without a set value belongs to no set: its point gets no limits. Sets are
+        // the values themselves, as in the analysis, so 1.5 and 2.5 are two sets.
         if (value == MissingValue) return MissingValue;
-        const int set = RoundHalfEven(value);
-        if (!setSeen_ || set < chart_.SetMin) chart_.SetMin = set;
-        if (!setSeen_ || set > chart_.SetMax) chart_.SetMax = set;
+        if (!setSeen_ || value < chart_.SetMin) chart_.SetMin = value;
+        if (!setSeen_ || value > chart_.SetMax) chart_.SetMax = value;
         setSeen_ = true;
-        return set;
+        return value;
     }
 
     void AddToPointList(const std::string& text) {
@@ -281,27 +283,28 @@ class PointExtractor {
         const int sampleColumn = ValidColumn(d_.SampleColumn);
         const auto sc = static_cast<std::size_t>(sampleColumn);
         if (column_ == 0 || sampleColumn == 0 || !data_.Highlow[sc]) return;
-        const int low = RoundHalfEven(data_.ColumnLow[sc]);
-        const int high = RoundHalfEven(data_.ColumnHigh[sc]);
-        std::vector<std::pair<int, int>> units;  // (v, row)
+        // Rounded as doubles: sample numbers beyond 32 bits (serial numbers) stay apart.
+        const double low = std::nearbyint(data_.ColumnLow[sc]);
+        const double high = std::nearbyint(data_.ColumnHigh[sc]);
+        std::vector<std::pair<double, int>> units;  // (v, row)
         units.reserve(rows.size());
         for (int row : rows) {
             const double value = data_.Value(sampleColumn, row);
             if (value == MissingValue) continue;
-            const int v = RoundHalfEven(value);
+            const double v = std::nearbyint(value);
             if (v >= low && v <= high) units.emplace_back(v, row);
         }
         std::stable_sort(units.begin(), units.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        long long expected = low;  // the next unit in order
+        long double expected = low;  // the next unit in order
         std::size_t i = 0;
         while (i < units.size()) {
-            const int v = units[i].first;
+            const double v = units[i].first;
             if (v > expected) EndEmptyUnit();
             BeginSubgroup();
             for (; i < units.size() && units[i].first == v; ++i) AddValue(units[i].second);
             EndSubgroup(false);
-            expected = static_cast<long long>(v) + 1;
+            expected = static_cast<long double>(v) + 1;
         }
     }
     void EndEmptyUnit() {
@@ -363,6 +366,15 @@ void ComputeChart(Workspace& ws) {
     if (d.LocChartType != ChartNone) EvaluateControlTests(chart, LocationChart, false);
     if (d.DispChartType != ChartNone) {
         EvaluateControlTests(chart, DispersionChart, d.DispChartType == ChartMovingRange);
+    }
+    // A chart without limits for want of a dispersion estimate is not tested.
+    for (const auto& [set, points] : PointsBySet(chart)) {
+        for (int which : {LocationChart, DispersionChart}) {
+            if (!LimitsLackDispersion(chart, which, points)) continue;
+            std::vector<std::string>& codes = chart.Codes.Codes[static_cast<std::size_t>(which)];
+            for (int p : points)
+                if (p < static_cast<int>(codes.size())) codes[static_cast<std::size_t>(p)].clear();
+        }
     }
     chart.Points.StoreRowExtremes(chart.PointCount);
     chart.BreakCount = 0;

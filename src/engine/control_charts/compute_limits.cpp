@@ -7,6 +7,7 @@
 
 #include "engine/control_charts/chart_names.h"
 #include "engine/control_charts/chart_sets.h"
+#include "engine/control_charts/control_tests.h"
 #include "engine/control_charts/set_estimates.h"
 #include "engine/data/data_list.h"
 #include "engine/stats/chi_square.h"
@@ -22,6 +23,11 @@ using Row = ChartArrayType::Row;
 constexpr long double Missing = MissingValue;
 
 bool Present(long double x) { return x != Missing; }
+
+// factor * estimate, or missing when no value supports the estimate.
+long double Scaled(long double factor, long double estimate) {
+    return Present(estimate) ? factor * estimate : Missing;
+}
 
 // The rows this calculation writes; they start missing so that it can run again.
 constexpr int ComputedRows[] = {Row::LocLCL,   Row::LocCL,    Row::LocUCL,      Row::DispLCL,
@@ -136,8 +142,8 @@ class LimitCalculator {
         switch (d_.DispChartType) {
             case ChartMovingRange:
             case ChartRange:
-                if (d_.DispCenterline == CenterAverageDisp) return D2(n) * e.RA;
-                if (d_.DispCenterline == CenterMedianDisp) return D2(n) * e.RM;
+                if (d_.DispCenterline == CenterAverageDisp) return Scaled(D2(n), e.RA);
+                if (d_.DispCenterline == CenterMedianDisp) return Scaled(D2(n), e.RM);
                 if (d_.DispCenterline == CenterKnownStdDev) return D2(n) * sigma;
                 break;
             case ChartStdDev:
@@ -159,7 +165,7 @@ class LimitCalculator {
     // RM * d2(n) / d2m(n): the median-range sigma, undefined for subgroups of one.
     long double MedianRangeSigma(long double rm, int n) {
         if (n < 2) return Missing;
-        return rm * D2(n) / D2m(n);
+        return Present(rm) ? rm * D2(n) / D2m(n) : Missing;
     }
 
     // The sigma a location standard error is built from; the moving range and standard
@@ -194,10 +200,10 @@ class LimitCalculator {
                 break;
             case CalcAverageMROfMeans:
             case CalcAverageMROfMedians:
-                return e.MRLA / D2(w_);
+                return Present(e.MRLA) ? e.MRLA / D2(w_) : Missing;
             case CalcMedianMROfMeans:
             case CalcMedianMROfMedians:
-                return e.MRLM / D2m(w_);
+                return Present(e.MRLM) ? e.MRLM / D2m(w_) : Missing;
             case CalcStdDevOfMeans:
             case CalcStdDevOfMedians:
                 return e.SL;
@@ -371,7 +377,7 @@ void ComputeLimits(ChartState& chart, StatContext& stat, SampleArray& work) {
     // With both calculations "None" or both user defined nothing is computed per set.
     const bool perSet = !(d.LocLimitCalc == CalcNone && d.DispLimitCalc == CalcNone) &&
                         !(d.LocLimitCalc == CalcUserDefined && d.DispLimitCalc == CalcUserDefined);
-    const std::map<int, std::vector<int>> sets = PointsBySet(chart);
+    const SetPoints sets = PointsBySet(chart);
     std::size_t inSets = 0;
     for (const auto& [set, points] : sets) inSets += points.size();
 
@@ -381,6 +387,18 @@ void ComputeLimits(ChartState& chart, StatContext& stat, SampleArray& work) {
     }
     if (!perSet) return;
     for (const auto& [set, points] : sets) calculator.ComputeSet(points);
+}
+
+bool LimitsLackDispersion(const ChartState& chart, int which, const std::vector<int>& points) {
+    const ChartDefinition& d = chart.Definition;
+    const bool location = which == LocationChart;
+    const int type = location ? d.LocChartType : d.DispChartType;
+    const int calc = location ? d.LocLimitCalc : d.DispLimitCalc;
+    if (type == ChartNone || calc < CalcKnownStdDev || points.empty()) return false;
+    const int row = location ? Row::LocStdError : Row::DispStdError;
+    for (int p : points)
+        if (IsPresent(chart.Points(row, p))) return false;
+    return true;
 }
 
 }  // namespace vostrel

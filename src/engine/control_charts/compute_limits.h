@@ -2,6 +2,8 @@
 // The centerlines, standard errors, control limits and sigma estimates of the current
 // chart, computed from its points separately for every analysis set.
 
+#include <vector>
+
 #include "engine/control_charts/chart_state.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
@@ -15,5 +17,11 @@ namespace vostrel {
 // the shared sample array (its contents are replaced); constants for subgroups of one set
 // the error code to 1, which the chart ignores.
 void ComputeLimits(ChartState& chart, StatContext& stat, SampleArray& work);
+
+// Whether chart `which` (LocationChart or DispersionChart) has a calculation that estimates
+// the dispersion, yet none of the points has a standard error: no moving range could be
+// formed within the set, or a standard deviation would rest on one value. Its limits are
+// then missing, it is not tested, and the report says why.
+bool LimitsLackDispersion(const ChartState& chart, int which, const std::vector<int>& points);
 
 }  // namespace vostrel

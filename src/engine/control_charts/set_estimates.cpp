@@ -47,7 +47,9 @@ long double MedianOf(SampleArray& work) {
     return (static_cast<long double>(*middle) + upper) / 2.0L;
 }
 
+// The standard deviation of the values in the sample array; missing for fewer than two.
 long double StdDevOf(const SampleArray& work) {
+    if (work.SampleCount < 2) return MissingValue;
     SampleStats stats;
     ComputeMeanStd(work, stats);
     return stats.StdDev;
@@ -74,9 +76,10 @@ long double ToMovingRanges(SampleArray& work, int w) {
     return sum;
 }
 
+// Missing when the points allow no moving range.
 struct MovingRangeSummary {
-    long double mean = 0.0L;
-    long double median = 0.0L;
+    long double mean = MissingValue;
+    long double median = MissingValue;
 };
 
 MovingRangeSummary MovingRangesOf(const ChartArrayType& arrays, int row,
@@ -164,7 +167,7 @@ SetEstimates ComputeSetEstimates(const ChartArrayType& arrays, const std::vector
 
     if (needs.RM) {
         LoadPresent(arrays, Row::SigmaFromRange, points, work);
-        e.RM = MedianOf(work);
+        if (work.SampleCount > 0) e.RM = MedianOf(work);
     }
     if (needs.SM) {
         LoadPresent(arrays, Row::SubgroupStdDev, points, work);
@@ -183,8 +186,8 @@ SetEstimates ComputeSetEstimates(const ChartArrayType& arrays, const std::vector
     if (needs.T) {
         const MovingRangeSummary mr = MovingRangesOf(
             arrays, Row::DispStat, points, w, definition.DispLimitCalc == CalcMedianMROfDisp, work);
-        e.TA = mr.mean / constants.ChartConstantD2(stat, w);
-        e.TM = mr.median / constants.MedianRangeConstant(stat, w);
+        if (mr.mean != MissingValue) e.TA = mr.mean / constants.ChartConstantD2(stat, w);
+        if (mr.median != MissingValue) e.TM = mr.median / constants.MedianRangeConstant(stat, w);
         LoadPresent(arrays, Row::DispStat, points, work);
         e.TS = StdDevOf(work);
     }

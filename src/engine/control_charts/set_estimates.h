@@ -14,20 +14,22 @@
 
 namespace vostrel {
 
+// An estimate that no value supports (no moving range could be formed, a standard deviation
+// of fewer than two values) is missing rather than 0, so that no limits are drawn from it.
 struct SetEstimates {
-    long double GM = MissingValue;  // n-weighted mean of the subgroup means
-    long double RA = 0;             // mean of SigmaFromRange
-    long double RM = 0;             // median of SigmaFromRange
-    long double SA = 0;             // n-weighted mean of s / c4(n)
-    long double SM = 0;             // median of the subgroup standard deviations
-    long double SM2 = 0;            // SM squared
-    long double VP = 0;             // pooled variance
-    long double MRLA = 0;           // mean moving range of the location statistic
-    long double MRLM = 0;           // median moving range of the location statistic
-    long double SL = 0;             // standard deviation of the location statistic
-    long double TA = 0;             // mean moving range of the dispersion statistic / d2(w)
-    long double TM = 0;             // median moving range of the dispersion statistic / d2m(w)
-    long double TS = 0;             // standard deviation of the dispersion statistic
+    long double GM = MissingValue;    // n-weighted mean of the subgroup means
+    long double RA = MissingValue;    // mean of SigmaFromRange
+    long double RM = MissingValue;    // median of SigmaFromRange
+    long double SA = 0;               // n-weighted mean of s / c4(n)
+    long double SM = 0;               // median of the subgroup standard deviations
+    long double SM2 = 0;              // SM squared
+    long double VP = 0;               // pooled variance
+    long double MRLA = MissingValue;  // mean moving range of the location statistic
+    long double MRLM = MissingValue;  // median moving range of the location statistic
+    long double SL = MissingValue;    // standard deviation of the location statistic
+    long double TA = MissingValue;    // mean moving range of the dispersion statistic / d2(w)
+    long double TM = MissingValue;    // median moving range of the dispersion statistic / d2m(w)
+    long double TS = MissingValue;    // standard deviation of the dispersion statistic
     long double LocMedian = MissingValue;  // median of the location statistic
     int MedianN = 0;                       // median subgroup size, rounded
 };

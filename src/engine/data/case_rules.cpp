@@ -1,6 +1,7 @@
 #include "engine/data/case_rules.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "engine/data/missing_value.h"
@@ -55,20 +56,50 @@ bool MeetsMissingRule(double x, int sign, double value) {
 
 std::string JoinList(const std::vector<std::string>& texts) { return JoinStrings(texts, ","); }
 
-// The numbers of a stored list such as "[1,3]" or "1 3".
-std::vector<std::string_view> ListEntries(std::string_view text) {
-    std::vector<std::string_view> entries;
+bool IsListSeparator(char c) { return c == ',' || c == ' ' || c == '\t'; }
+
+// The text between the brackets of a stored list ("[1,,3]"), or nothing when the text is
+// not in brackets.
+std::optional<std::string_view> BracketedList(std::string_view text) {
+    text = TrimSpaces(text);
+    if (text.empty() || text.front() != '[') return std::nullopt;
+    text.remove_prefix(1);
+    return text.substr(0, text.find(']'));
+}
+
+// The entries of a list separated by commas, spaces or tabs, appended to entries.
+void ListWords(std::string_view text, std::vector<std::string_view>& entries) {
     std::size_t i = 0;
-    auto inNumber = [](char c) {
-        return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-    };
-    while (i < text.size() && entries.size() < 512) {
-        while (i < text.size() && !inNumber(text[i])) ++i;
+    while (i < text.size()) {
+        while (i < text.size() && IsListSeparator(text[i])) ++i;
         const std::size_t start = i;
-        while (i < text.size() && inNumber(text[i])) ++i;
+        while (i < text.size() && !IsListSeparator(text[i])) ++i;
         if (i > start) entries.push_back(text.substr(start, i - start));
     }
-    return entries;
+}
+
+// The entries of a stored list. In brackets, as the program writes it, every comma
+// separates entries and an empty one stands for a missing value ("[1,,3]"); without
+// brackets ("1 3") the list is its words.
+std::vector<std::string_view> ListEntries(std::string_view text) {
+    std::vector<std::string_view> entries;
+    const std::optional<std::string_view> inner = BracketedList(text);
+    if (!inner) {
+        ListWords(text, entries);
+        return entries;
+    }
+    if (TrimSpaces(*inner).empty()) return entries;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = inner->find(',', start);
+        const std::string_view piece = TrimSpaces(inner->substr(start, comma - start));
+        if (piece.empty())
+            entries.push_back(piece);
+        else
+            ListWords(piece, entries);
+        if (comma == std::string_view::npos) return entries;
+        start = comma + 1;
+    }
 }
 
 }  // namespace
@@ -134,11 +165,30 @@ void CaseRules::SetMissingRule(int k, int sign, const std::string& valueText, do
     if (sign != 0) Missing.Active = true;
 }
 
-void CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string& name, double value,
+bool IsNumberListText(std::string_view text) {
+    const std::optional<std::string_view> inner = BracketedList(text);
+    // A stored list may hold blank entries only ("[,]"); a typed one needs a number.
+    bool entry = inner && !TrimSpaces(*inner).empty();
+    std::vector<std::string_view> words;
+    ListWords(inner ? *inner : text, words);
+    for (std::string_view word : words) {
+        if (!ReadNumber(word)) return false;
+        entry = true;
+    }
+    return entry;
+}
+
+bool CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string& name, double value,
                                  const std::string& valueText) {
     ProcessIfCondition& condition = k == 1 ? ProcessIf.Condition1 : ProcessIf.Condition2;
     if (k == 2) ProcessIf.AndOr = 0;
     if (k == 3) ProcessIf.AndOr = 1;
+    const bool list = sign == 7 || sign == 8;
+    if (list && !IsNumberListText(valueText)) {
+        // A list of no numbers would select nothing (or everything) unseen.
+        condition = ProcessIfCondition();
+        return false;
+    }
     condition.Sign = sign;
     condition.Signtext = RelationText(sign);
     condition.X = value;
@@ -146,18 +196,17 @@ void CaseRules::SetProcessIfRule(int k, int column, int sign, const std::string&
     condition.PiIndex = column;
     condition.LA.clear();
     condition.SLA.clear();
-    if (sign == 7 || sign == 8) {
+    if (list) {
         for (std::string_view field : ListEntries(valueText)) {
-            if (std::optional<double> entry = ReadNumber(field)) {
-                condition.LA.push_back(*entry);
-                condition.SLA.emplace_back(field);
-            }
+            condition.LA.push_back(field.empty() ? MissingValue : ReadNumber(field).value_or(0));
+            condition.SLA.emplace_back(field);
         }
         condition.XV = "[" + JoinList(condition.SLA) + "]";
     } else {
         condition.XV = valueText.empty() ? ShortestText(value) : valueText;
     }
     if (sign != 0) ProcessIf.Active = true;
+    return true;
 }
 
 void CaseRules::ProcessIfOff() {
@@ -248,7 +297,13 @@ std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& i
         condition.PiIndex = in.Column;
         condition.Xstr = in.Name;
         if (in.Sign == 7 || in.Sign == 8) {
-            for (const NumberField& field : ParseNumberList(in.ValueText, ui, blankCommas)) {
+            // The dialog refuses such a list (ProcessIfDialogError); it never selects.
+            if (!IsNumberListText(in.ValueText)) {
+                condition = ProcessIfCondition();
+                return;
+            }
+            for (const NumberField& field :
+                 ParseNumberList(in.ValueText, ui, blankCommas, NoFieldLimit)) {
                 condition.LA.push_back(field.value);
                 condition.SLA.push_back(field.text);
             }
@@ -265,6 +320,29 @@ std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& i
     const std::string t1 = p.ProcessIfText1();
     const std::string t2 = p.ProcessIfText2();
     return "Process If: " + t1 + (!t1.empty() && !t2.empty() ? ", " : "") + t2;
+}
+
+std::string MissingDialogProblem(const MissingDialogInput& input) {
+    const struct {
+        int sign;
+        const std::string& text;
+    } rules[] = {{input.Sign1, input.Text1}, {input.Sign2, input.Text2}};
+    for (const auto& rule : rules)
+        if (rule.sign != 0 && !ReadNumber(TrimSpaces(rule.text)))
+            return "Missing When: \"" + rule.text + "\" is not a number.";
+    return {};
+}
+
+std::string ProcessIfDialogProblem(const ProcessIfDialogInput& input) {
+    for (const ProcessIfDialogCondition* c : {&input.Condition1, &input.Condition2}) {
+        if (c->Sign == 0 || c->Column == 0) continue;
+        if (c->Sign == 7 || c->Sign == 8) {
+            if (!IsNumberListText(c->ValueText)) return "Process If List Not Valid!";
+        } else if (!ReadNumber(TrimSpaces(c->ValueText))) {
+            return "Process If: \"" + c->ValueText + "\" is not a number.";
+        }
+    }
+    return {};
 }
 
 std::string ProcessIfDialogValueText(const ProcessIfCondition& condition) {

@@ -5,6 +5,7 @@
 // report headers and in configuration files.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vostrel {
@@ -15,6 +16,11 @@ class BlankCommasSetting;
 // Relation codes of the missing-value rules: 0 none, 1 "=", 2 ">", 3 ">=", 4 "<", 5 "<=".
 // Process If adds 6 "<>", 7 "in", 8 "Not in"; its code 0 is "All" (no condition).
 std::string RelationText(int sign);  // "=" for codes 0 and 1
+
+// Whether the text of an "in" / "Not in" list is a list: entries separated by commas,
+// spaces or tabs, each a number, and at least one number (or, in the brackets of a stored
+// list, at least one blank entry).
+bool IsNumberListText(std::string_view text);
 
 struct MissingRec {
     double X1 = 0, X2 = 0;
@@ -69,8 +75,9 @@ struct CaseRules {
     void SetMissingRule(int k, int sign, const std::string& valueText, double value);
     // k = 1 condition 1; k = 2 condition 2 joined by "And"; k = 3 condition 2 joined by "Or".
     // The value text is what the condition shows; for "in" and "Not in" its numbers (with
-    // or without brackets) become the list.
-    void SetProcessIfRule(int k, int column, int sign, const std::string& name, double value,
+    // or without brackets; in brackets an empty entry is a missing value) become the list.
+    // A list text that is not a list of numbers clears the condition: false.
+    bool SetProcessIfRule(int k, int column, int sign, const std::string& name, double value,
                           const std::string& valueText = std::string());
     void ProcessIfOff();
     void ClearMissingRules();
@@ -88,6 +95,9 @@ struct MissingDialogInput {
 // OK of the dialog: the rules take the input; a value that does not convert switches its
 // rule off. Returns the status text the dialog shows.
 std::string ApplyMissingDialog(CaseRules& rules, const MissingDialogInput& input);
+// Why OK cannot take the input: a rule that is on needs a value that reads as a number.
+// Empty when it can. The dialog says so instead of switching the rule off unseen.
+std::string MissingDialogProblem(const MissingDialogInput& input);
 
 // The "Process If..." dialog: per condition the chosen variable (column 0 for none), its
 // name, the relation and the value text; and the And/Or choice.
@@ -101,11 +111,17 @@ struct ProcessIfDialogInput {
     ProcessIfDialogCondition Condition1, Condition2;
     int AndOr = 0;
 };
-// OK of the dialog: "in" / "Not in" lists are read with ParseNumberList (at most 512
-// entries); other values are converted, a value that does not convert compares as 0.
-// Returns the status text the dialog shows.
+// OK of the dialog: "in" / "Not in" lists are read with ParseNumberList (every entry, so
+// that a list of any length is kept); other values are converted, a value that does not
+// convert compares as 0.
+// Returns the status text the dialog shows. A condition whose list is not a list of
+// numbers is left off: the dialog refuses it first with ProcessIfDialogProblem.
 std::string ApplyProcessIfDialog(CaseRules& rules, const ProcessIfDialogInput& input,
                                  UserInterface& ui, BlankCommasSetting& blankCommas);
+// Why OK cannot take the input: a condition that is on needs a value that reads as a
+// number, or for "in" / "Not in" a list of numbers ("Process If List Not Valid!" when it
+// holds text). Empty when it can.
+std::string ProcessIfDialogProblem(const ProcessIfDialogInput& input);
 // The value a dialog shows for a condition: a list without its brackets.
 std::string ProcessIfDialogValueText(const ProcessIfCondition& condition);
 

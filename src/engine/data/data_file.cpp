@@ -58,7 +58,10 @@ class DataFileReader {
         std::string_view line;
         bool first = true;
         while (reader.Next(line)) {
-            ReportProgress(line.size() + 2);
+            if (!ReportProgress(line.size() + 2)) {
+                cancelled_ = true;
+                return;
+            }
             if (first && line.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark)
                 line.remove_prefix(kUtf8ByteOrderMark.size());
             ReadLine(line, first);
@@ -69,9 +72,11 @@ class DataFileReader {
 
     int Cases() const { return cases_; }
     bool ColumnsDropped() const { return dropped_; }
+    bool Cancelled() const { return cancelled_; }
 
   private:
-    void ReportProgress(std::uintmax_t lineBytes) {
+    // False when the user cancelled the load.
+    bool ReportProgress(std::uintmax_t lineBytes) {
         bytesRead_ += lineBytes;
         const int percent =
             fileSize_ == 0
@@ -81,7 +86,9 @@ class DataFileReader {
             lastPercent_ = percent;
             ws_.ui.Progress(percent);
             ws_.ui.ProcessPendingMessages();
+            return !ws_.ui.ProgressCancelled();
         }
+        return true;
     }
 
     void ReadLine(std::string_view line, bool first) {
@@ -99,10 +106,11 @@ class DataFileReader {
     }
 
     void ReadDescriptionLine(std::string_view line, int row) {
-        // The key, its colon and the one separator after it.
-        const std::size_t colon = line.find(':');
-        std::string_view value =
-            colon + 2 <= line.size() ? line.substr(colon + 2) : std::string_view();
+        // The key and its colon, then one separator when there is one: "USL:510" keeps
+        // its first digit.
+        std::string_view value = line.substr(line.find(':') + 1);
+        if (!value.empty() && (value[0] == '\t' || value[0] == ' ' || value[0] == ','))
+            value.remove_prefix(1);
         HeaderFields fields = SplitHeaderLine(value, false, true);
         if (fields.truncated) dropped_ = true;
         EnsureColumns(static_cast<int>(fields.fields.size()));
@@ -145,6 +153,7 @@ class DataFileReader {
     int lastPercent_ = -1;
     int cases_ = 0;
     bool dropped_ = false;
+    bool cancelled_ = false;
     std::vector<std::string_view> fields_;
 };
 
@@ -203,6 +212,14 @@ LoadResult FileToDataGrid(Workspace& ws, const std::string& filename) {
     }
     file.reset();
     table.LoadInProgress = false;
+    if (reader.Cancelled()) {
+        // Half a file is not the file: the table is the new, empty one, with no name to
+        // save over the file.
+        ws.data.Cleardata();
+        table.Clear();
+        table.DataFilename.clear();
+        return LoadResult::Cancelled;
+    }
 
     if (reader.ColumnsDropped())
         ws.ui.Warning("The Maximum Number of Columns was Exceeded. Columns Truncated.");

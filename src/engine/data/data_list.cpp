@@ -21,6 +21,12 @@ int RoundHalfEven(double x) {
     return static_cast<int>(r);
 }
 
+bool FitsUnitNumbers(double low, double high) {
+    constexpr double lowest = std::numeric_limits<int>::min() + 2.0;
+    constexpr double highest = std::numeric_limits<int>::max() - 2.0;
+    return std::nearbyint(low) >= lowest && std::nearbyint(high) <= highest;
+}
+
 TDataList::TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules,
                      UserInterface& ui)
     : table_(table), sample_(sample), rules_(rules), ui_(ui) {
@@ -277,8 +283,10 @@ void TDataList::RederiveColumn(int col, const std::vector<int>& modified, int ro
 }
 
 bool TDataList::ProcessOK(int row) const {
+    // A set is one distinct value of the set column, compared exactly as the charts do:
+    // 1.5 and 2.5 are two sets, and a rounded row value would match neither.
     if (SetColumn > 0 && SetIndex > 0 && SetIndex < static_cast<int>(SetValues.size()) &&
-        RoundHalfEven(Value(SetColumn, row)) != SetValues[static_cast<std::size_t>(SetIndex)])
+        Value(SetColumn, row) != SetValues[static_cast<std::size_t>(SetIndex)])
         return false;
     const ProcessIfRec& p = rules_.ProcessIf;
     if (!p.Active) return true;
@@ -320,12 +328,15 @@ std::int64_t TDataList::CalcLineRun(int r, const TRunInfo& runInfo) const {
 
 void TDataList::SetRunData(TRunInfo& runInfo) {
     const int n = std::clamp(runInfo.RefArray[0], 0, MaxColumns);
+    // Mixed-radix codes need every group's values to be unit numbers.
+    bool groupsFit = true;
     for (int i = 1; i <= n; ++i) {
         const auto g = static_cast<std::size_t>(runInfo.RefArray[static_cast<std::size_t>(i)]);
-        const std::int64_t levels =
-            std::int64_t{RoundHalfEven(ColumnHigh[g])} - RoundHalfEven(ColumnLow[g]) + 1;
-        runInfo.MaxLevel[static_cast<std::size_t>(i)] =
-            static_cast<int>(std::min<std::int64_t>(levels, std::numeric_limits<int>::max()));
+        if (!FitsUnitNumbers(ColumnLow[g], ColumnHigh[g])) groupsFit = false;
+        const double levels = std::nearbyint(ColumnHigh[g]) - std::nearbyint(ColumnLow[g]) + 1;
+        runInfo.MaxLevel[static_cast<std::size_t>(i)] = levels < std::numeric_limits<int>::max()
+                                                            ? static_cast<int>(levels)
+                                                            : std::numeric_limits<int>::max();
     }
     // Place values, saturated: the codes are only used when every product fits.
     if (n >= 1) runInfo.Cpower[static_cast<std::size_t>(n)] = 1;
@@ -341,7 +352,7 @@ void TDataList::SetRunData(TRunInfo& runInfo) {
         runInfo.MinRun = 1;
         runInfo.MaxRun = 1;
     } else {
-        NumberRunsByCode(runInfo, n);
+        NumberRunsByCode(runInfo, n, groupsFit);
     }
     runInfo.Afirst = runInfo.MinRun;
     runInfo.Alast = runInfo.MaxRun;
@@ -351,8 +362,8 @@ void TDataList::SetRunData(TRunInfo& runInfo) {
 // Runs are the distinct groupings present, in increasing code order. Sorting the rows by
 // their rounded group values, first group most significant, gives exactly that order
 // without computing codes that could overflow; the code of a run is its mixed-radix
-// number when the place values fit, else its run number.
-void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n) {
+// number when the group values and the place values fit, else its run number.
+void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n, bool groupsFit) {
     std::vector<int> groups;
     for (int i = 1; i <= n; ++i) groups.push_back(runInfo.RefArray[static_cast<std::size_t>(i)]);
 
@@ -366,10 +377,11 @@ void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n) {
             if (Value(g, r) == MissingValue) present = false;
         if (present) rows.push_back(r);
     }
-    auto key = [&](int r, std::size_t i) { return RoundHalfEven(Value(groups[i], r)); };
+    // Rounded as doubles, so that codes beyond 32 bits stay apart.
+    auto key = [&](int r, std::size_t i) { return std::nearbyint(Value(groups[i], r)); };
     auto less = [&](int a, int b) {
         for (std::size_t i = 0; i < groups.size(); ++i) {
-            const int ka = key(a, i), kb = key(b, i);
+            const double ka = key(a, i), kb = key(b, i);
             if (ka != kb) return ka < kb;
         }
         return false;
@@ -377,7 +389,7 @@ void TDataList::NumberRunsByCode(TRunInfo& runInfo, int n) {
     // Stable, so that the first row of each run names it.
     std::stable_sort(rows.begin(), rows.end(), less);
 
-    bool codesFit = true;
+    bool codesFit = groupsFit;
     for (int i = 1; i <= n; ++i)
         if (runInfo.Cpower[static_cast<std::size_t>(i)] == std::numeric_limits<std::int64_t>::max())
             codesFit = false;

@@ -30,6 +30,11 @@ using TColArrayOfInteger = TColArray<int>;
 // Rounds to the nearest integer, halves to the even neighbour.
 int RoundHalfEven(double x);
 
+// Whether the rounded values from low to high can be walked as unit numbers (layouts 2, 6
+// and 9): each of them and its neighbours fit an int. Group codes beyond (lot or serial
+// numbers of ten digits) are analysed as runs instead.
+bool FitsUnitNumbers(double low, double high);
+
 class TDataList {
   public:
     TDataList(DataTable& table, SampleArray& sample, const CaseRules& rules, UserInterface& ui);
@@ -59,7 +64,8 @@ class TDataList {
         RunCodes;              // 1..MaxRun after SetRunData
     std::vector<int> RunRows;  // a row of each run
 
-    // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter.
+    // Analysis sets: SetColumn 0 means no sets; SetIndex 0 means no set filter. A set is
+    // one distinct value of the set column (exactly; the missing-value marker is one too).
     int SetColumn = 0;
     std::vector<double> SetValues{0.0};  // 1-based
     int SetCount = 0;
@@ -137,7 +143,7 @@ class TDataList {
     double DeriveCell(int col, int row);
     void DeriveColumn(int col, int rows);
     void CodeTextColumn(int col, int rows);
-    void NumberRunsByCode(TRunInfo& runInfo, int n);
+    void NumberRunsByCode(TRunInfo& runInfo, int n, bool groupsFit);
     bool UpdateModifiedRows();
     void RederiveColumn(int col, const std::vector<int>& modified, int rows);
 

@@ -204,7 +204,7 @@ void AddNumberField(std::string_view text, std::vector<NumberField>& fields) {
 }  // namespace
 
 std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& ui,
-                                         BlankCommasSetting& blankCommas) {
+                                         BlankCommasSetting& blankCommas, std::size_t maxFields) {
     std::vector<NumberField> fields;
     // A separator met outside a field: a tab is always a blank entry, a comma only
     // when the user wants blank commas to mean missing values.
@@ -218,7 +218,7 @@ std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& u
 
     bool afterField = false;  // the previous character was the last of a field
     std::size_t i = 0;
-    while (i < line.size() && fields.size() < kMaxFields) {
+    while (i < line.size() && fields.size() < maxFields) {
         const char c = line[i];
         if (StartsNumberField(c)) {
             const std::size_t start = i;
@@ -234,11 +234,10 @@ std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& u
         ++i;
     }
     // A trailing tab or comma stands once more outside a field.
-    if (!line.empty() && fields.size() < kMaxFields &&
-        (line.back() == '\t' || line.back() == ',')) {
+    if (!line.empty() && fields.size() < maxFields && (line.back() == '\t' || line.back() == ',')) {
         separatorOutsideField(line.back());
     }
-    if (fields.size() > kMaxFields) fields.resize(kMaxFields);
+    if (fields.size() > maxFields) fields.resize(maxFields);
     return fields;
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/data/missing_value.h"
+
 namespace vostrel {
 
 class UserInterface;
@@ -67,9 +69,12 @@ struct NumberField {
     std::string text;  // empty for a blank entry or a field that did not convert
     double value = 0;  // MissingValue for a blank entry or a field that did not convert
 };
-// Reads the numbers of a typed line (Process If lists, configuration values, chart limits).
+// Reads the numbers of a typed line (Process If lists, configuration values, chart limits):
+// at most maxFields of them, MaxColumns unless the caller keeps every one (NoFieldLimit).
+inline constexpr std::size_t NoFieldLimit = static_cast<std::size_t>(-1);
 std::vector<NumberField> ParseNumberList(std::string_view line, UserInterface& ui,
-                                         BlankCommasSetting& blankCommas);
+                                         BlankCommasSetting& blankCommas,
+                                         std::size_t maxFields = MaxColumns);
 
 // Removes leading and trailing spaces.
 std::string_view TrimSpaces(std::string_view text);

@@ -88,6 +88,8 @@ Outcome Evaluate(const TransformRec& t, long double x, RandomGenerator& rng) {
             if (t.A >= t.B) return Fail("B <= A");
             return {t.A - std::log(PositiveUniform(rng)) * (t.B - t.A), nullptr};
         case 12:
+            // A chi-square distribution needs degrees of freedom above 0.
+            if (!(t.A > 0)) return Fail("A <= 0");
             return {ChiSquareInverse(1, t.A, rng.Uniform()) * t.B + t.C, nullptr};
         default:
             return {x, nullptr};

@@ -65,4 +65,49 @@ KeyDecision IntegerKeyFilter(char key) {
     return IsAllowedControlKey(key) || IsDigit(key) ? Accept() : Reject();
 }
 
+KeyDecision NumberListKeyFilter(char key) {
+    const bool listCharacter = IsDigit(key) || key == '.' || key == ',' || key == ' ' || key == 8;
+    return listCharacter ? Accept() : Reject();
+}
+
+KeyDecision FilterKey(KeyFilterKind kind, const EditBoxState& box, char key) {
+    switch (kind) {
+        case KeyFilterKind::SignedReal:
+            return SignedRealKeyFilter(box, key);
+        case KeyFilterKind::UnsignedReal:
+            return UnsignedRealKeyFilter(box, key);
+        case KeyFilterKind::ComboReal:
+            return ComboRealKeyFilter(box, key);
+        case KeyFilterKind::Integer:
+            return IntegerKeyFilter(key);
+        case KeyFilterKind::NumberList:
+            return NumberListKeyFilter(key);
+    }
+    return Reject();
+}
+
+bool TextFitsKeyFilter(KeyFilterKind kind, std::string_view text) {
+    std::string_view allowed;
+    switch (kind) {
+        case KeyFilterKind::SignedReal:
+            allowed = "0123456789.,-Ee";
+            break;
+        case KeyFilterKind::UnsignedReal:
+            allowed = "0123456789.,Ee";
+            break;
+        case KeyFilterKind::ComboReal:
+            allowed = "0123456789.";
+            break;
+        case KeyFilterKind::Integer:
+            allowed = "0123456789";
+            break;
+        case KeyFilterKind::NumberList:
+            allowed = "0123456789., ";
+            break;
+    }
+    for (char c : text)
+        if (allowed.find(c) == std::string_view::npos) return false;
+    return true;
+}
+
 }  // namespace vostrel

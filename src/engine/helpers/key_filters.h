@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vostrel {
 
@@ -28,5 +29,13 @@ KeyDecision SignedRealKeyFilter(const EditBoxState& box, char key);
 KeyDecision UnsignedRealKeyFilter(const EditBoxState& box, char key);
 KeyDecision ComboRealKeyFilter(const EditBoxState& box, char key);
 KeyDecision IntegerKeyFilter(char key);
+// The value of an "in" / "Not in" condition: digits, ".", ",", space and backspace.
+KeyDecision NumberListKeyFilter(char key);
+
+// The filters by kind, so that a window names the one an edit box uses.
+enum class KeyFilterKind { SignedReal, UnsignedReal, ComboReal, Integer, NumberList };
+KeyDecision FilterKey(KeyFilterKind kind, const EditBoxState& box, char key);
+// Whether every character of a text (pasted, say) is one the filter takes.
+bool TextFitsKeyFilter(KeyFilterKind kind, std::string_view text);
 
 }  // namespace vostrel

@@ -48,6 +48,12 @@ void ReportDocument::Clear() {
     open_ = ReportParagraph{{}, baseStyle_};
 }
 
+void ReportDocument::ReplaceContent(ReportDocument other) {
+    const std::uint64_t next = revision_ + 1;
+    *this = std::move(other);
+    revision_ = next;
+}
+
 std::vector<const ReportParagraph*> ReportDocument::Paragraphs() const {
     std::vector<const ReportParagraph*> list;
     list.reserve(paragraphs_.size() + 1);

@@ -69,6 +69,9 @@ class ReportDocument {
     void EndParagraph(const ReportStyle& style);
 
     void Clear();
+    // Takes the paragraphs of another document (a report the user edited); like clearing,
+    // this is a change that is not an append.
+    void ReplaceContent(ReportDocument other);
     bool IsEmpty() const { return paragraphs_.empty() && open_.runs.empty(); }
 
     // Counts the changes that are not appends (clearing, restyling), so that a view that

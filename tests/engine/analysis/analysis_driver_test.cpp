@@ -238,20 +238,55 @@ TEST_F(DriverTest, ItemsOfASetCountOnlyItsRows) {
         HasSubstr("\t           Number of Groups = 3\n\t            Number of Items = 6\n"));
 }
 
-TEST_F(DriverTest, SetsThatSelectNoRowsReportNoValues) {
-    // The row test rounds the cell, so sets of fractional values select nothing.
-    Table({"Set", "Y"}, {{"1.2", "5"}, {"1.7", "6"}, {"", "7"}});
+TEST_F(DriverTest, EveryDistinctSetValueIsASet) {
+    // Fractional values are sets of their own (they selected no row when the rows were
+    // rounded and the set values not); blank cells form the first set.
+    Table({"Set", "Y"}, {{"1.5", "5"}, {"2.5", "6"}, {"", "7"}, {"1.5", "8"}});
     Limits(2, "10", "", "0");
     Measures({2});
     ws.analysis.Settings.ToggleSetColumn(0);
     ASSERT_EQ(Run(), ActionResult::Completed);
-    // Missing set values form the first set.
-    EXPECT_THAT(Report(), HasSubstr("Set=-2147483647\n"));
-    EXPECT_THAT(Report(), HasSubstr("Set=1.19999999999999996\n"));
-    EXPECT_EQ(Count("\tn = 1"), 2);  // the missing-value set: variable analysis and counts
-    EXPECT_EQ(Count("\tn = 0"), 4);
-    EXPECT_EQ(Count("\t(ppm undefined: n = 0)"), 2);
-    EXPECT_EQ(Count("\tPpk       = undefined (Std Dev = 0)"), 3);
+    EXPECT_THAT(Report(), HasSubstr("Set=(Missing)\n"));
+    EXPECT_THAT(Report(), HasSubstr("Set=1.5\n"));
+    EXPECT_THAT(Report(), HasSubstr("Set=2.5\n"));
+    EXPECT_EQ(Count("\t       n = 1"), 2);  // the blank set and set 2.5
+    EXPECT_EQ(Count("\t       n = 2"), 1);
+}
+
+TEST_F(DriverTest, NoValuesGiveNoStatistics) {
+    // Every value is missing under the rule: no variance about the target of 501 squared.
+    Table({"X"}, {{"500"}, {"502"}, {"501"}});
+    Limits(1, "510", "501", "490");
+    Measures({1});
+    ws.rules.SetMissingRule(1, 2, "0", 0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("\tMissing When: X > 0\n"));
+    EXPECT_THAT(Report(), HasSubstr("Descriptives\n\n\t       n = 0\n\tNo Values Found - Every "
+                                    "Value is Missing or Left Out!\n"));
+    for (const char* absent : {"Variable Analysis", "Mean =", "Variance Components", "Performance",
+                               "%Off-Target", "Ppk"})
+        EXPECT_THAT(Report(), Not(HasSubstr(absent))) << absent;
+    EXPECT_TRUE(charts.Lines().empty());
+}
+
+TEST_F(DriverTest, ASetWithoutValuesIsReportedBesideTheOthers) {
+    Table({"S", "X"}, {{"1", "5"}, {"2", ""}, {"1", "7"}});
+    Measures({2});
+    ws.analysis.Settings.ToggleSetColumn(0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_EQ(Count("\tNo Values Found - Every Value is Missing or Left Out!"), 1);
+    EXPECT_EQ(Count("\t       n = 2"), 1);
+    EXPECT_EQ(Count("Variance Components"), 1);
+}
+
+TEST_F(DriverTest, TextSetColumnsAreHeadedByTheirLevels) {
+    Table({"Shift", "Y"}, {{"Day", "5"}, {"Night", "6"}, {"Day", "7"}, {"Night", "9"}});
+    Measures({2});
+    ws.analysis.Settings.ToggleSetColumn(0);
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("Shift=Day\n"));
+    EXPECT_THAT(Report(), HasSubstr("Shift=Night\n"));
+    EXPECT_THAT(Report(), Not(HasSubstr("Shift=1")));
 }
 
 TEST_F(DriverTest, SkewnessOfTwoValuesIsNotAvailable) {
@@ -301,6 +336,45 @@ TEST_F(DriverTest, StreamColumnsWidenForLongLabelsAndLargeNumbers) {
         HasSubstr("     Group  n        Mean         Low        High   Range     Std  Std(MMR)\n"
                   "Alpha-long  2  1,234.5500  1,234.5000  1,234.6000  0.1000  0.0707   0.1048\n"
                   "         B  2      2.0000      1.5000      2.5000  1.0000  0.7071   1.0482\n"));
+}
+
+TEST_F(DriverTest, StreamColumnsWidenWhereAValueOutgrowsItsColumn) {
+    // Std(MMR) may exceed the widest range: 999.99 / 0.954 gains a digit and a separator.
+    Table({"G", "X"}, {{"1", "0"}, {"1", "999.99"}, {"2", "5"}, {"2", "6"}});
+    Measures({2});
+    Streams({1});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(
+        Report(),
+        HasSubstr("Group  n      Mean       Low      High     Range       Std    Std(MMR)\n"
+                  "    1  2  499.9950    0.0000  999.9900  999.9900  707.0997 1,048.2075\n"
+                  "    2  2    5.5000    5.0000    6.0000    1.0000    0.7071     1.0482\n"));
+}
+
+TEST_F(DriverTest, StreamCodesBeyondTheRangeOfUnitNumbersAreStreams) {
+    // Lot numbers of 2,147,483,647 and more made the stream walk overflow and loop.
+    Table({"G", "X"}, {{"1", "5"}, {"3000000000", "6"}, {"-3000000000", "7"}, {"1", "6"}});
+    Measures({2});
+    Streams({1});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(),
+                HasSubstr("      Group  n    Mean     Low    High   Range     Std  Std(MMR)\n"
+                          "-3000000000  1  7.0000  7.0000  7.0000  0.0000  0.0000   0.0000\n"
+                          "          1  2  5.5000  5.0000  6.0000  1.0000  0.7071   1.0482\n"
+                          " 3000000000  1  6.0000  6.0000  6.0000  0.0000  0.0000   0.0000\n\n"));
+    EXPECT_EQ(ws.analysis.Results.MaxStreamMean, 7);
+    EXPECT_EQ(ws.analysis.Results.MinStreamMean, 5.5);
+}
+
+TEST_F(DriverTest, RunsOfLargeCodesStayApart) {
+    // Rounded to 32-bit unit numbers, 3e9 and 4e9 were one run.
+    Table({"Lot", "Head", "X"},
+          {{"3000000000", "1", "1"}, {"4000000000", "1", "2"}, {"3000000000", "1", "3"}});
+    Measures({3});
+    Streams({1, 2});
+    ASSERT_EQ(Run(), ActionResult::Completed);
+    EXPECT_THAT(Report(), HasSubstr("3000000000, 1  2"));
+    EXPECT_THAT(Report(), HasSubstr("4000000000, 1  1"));
 }
 
 TEST_F(DriverTest, GraphsGetACopyOfThePreparedRun) {

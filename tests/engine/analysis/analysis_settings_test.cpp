@@ -115,6 +115,45 @@ TEST_F(SettingsTest, TheUserSetDialogRefusesAMeasurementAboveThePotential) {
                 ElementsAre("User-Set: Measurement = 1", "User-Set: Potential = 1"));
 }
 
+TEST_F(SettingsTest, TheUserSetDialogRefusesAWantedValueThatIsNotANumber) {
+    UserSetDialogInput input;
+    input.WantStream = true;
+    for (const char* text : {"abc", "", "-1"}) {
+        input.StreamText = text;
+        EXPECT_FALSE(s.AcceptUserSetDialog(input, ui)) << text;
+    }
+    EXPECT_EQ(ui.errors.back(), "Between Process Streams must be a number of 0 or more.");
+    EXPECT_FALSE(s.Stream.InUse);
+    input.StreamText = " 0.5 ";
+    EXPECT_TRUE(s.AcceptUserSetDialog(input, ui));
+    EXPECT_EQ(s.Stream.Value, 0.5);
+}
+
+TEST_F(SettingsTest, CommandButtonsFollowTheMeasuresTheTableAndTheFirstAction) {
+    CommandButtonState b = s.CommandButtons(true, false);
+    EXPECT_FALSE(b.Action || b.BoxPlots || b.Histogram || b.FrequencyPlots);
+    EXPECT_TRUE(b.ControlCharts);
+    EXPECT_FALSE(b.TextOutput || b.PerformanceCharts);
+    s.IncludeMeasures({1});
+    b = s.CommandButtons(true, true);
+    EXPECT_TRUE(b.Action && b.BoxPlots && b.Histogram && b.FrequencyPlots);
+    EXPECT_TRUE(b.TextOutput && b.PerformanceCharts);
+    EXPECT_FALSE(s.CommandButtons(false, false).ControlCharts);
+}
+
+TEST_F(SettingsTest, AppendedColumnsJoinTheDataVariablesAndKeepTheChoices) {
+    s.IncludeMeasures({1});
+    ws.table.SetMaxCol(6);
+    ws.table.SetColumnName(6, "f(A)");
+    ws.data.UpdateData();
+    EXPECT_TRUE(ColumnsAppended({"Id", "A"}, {"Id", "A", "f(A)"}));
+    EXPECT_FALSE(ColumnsAppended({"Id", "A"}, {"A", "Id", "f(A)"}));
+    EXPECT_FALSE(ColumnsAppended({"Id", "A"}, {"Id", "A"}));
+    s.AddDataVariables(ws.data, 6);
+    EXPECT_EQ(s.Measures.Columns(), (std::vector<int>{2}));
+    EXPECT_EQ(s.DataVariables.Columns(), (std::vector<int>{1, 3, 4, 5, 6}));
+}
+
 TEST_F(SettingsTest, TheTitleTakesEightyCharactersOnOneLine) {
     s.SetTitle(std::string(100, 'x'));
     EXPECT_EQ(s.Title, std::string(80, 'x'));

@@ -106,6 +106,51 @@ TEST_F(ConfigTest, EverySettingRoundTrips) {
     EXPECT_TRUE(r.ui.errors.empty());
 }
 
+TEST_F(ConfigTest, LongLinesReloadWhole) {
+    // 100 columns named Measurement_NNN make COLNAMES, MEASURES and an "in" list of 100
+    // values far longer than 255 characters.
+    std::vector<std::string> names;
+    std::vector<std::string> row;
+    std::vector<int> all;
+    std::string list;
+    for (int c = 1; c <= 100; ++c) {
+        names.push_back("Measurement_" + std::to_string(c));
+        row.push_back(std::to_string(c));
+        all.push_back(c);
+        list += (c > 1 ? "," : "") + std::to_string(c);
+    }
+    Table(names, {row, row});
+    ASSERT_TRUE(SaveFile(ws, dir.File("wide.dat"), true, true, false));
+    Measures(all);
+    ws.rules.SetProcessIfRule(1, 1, 7, names[0], 0, list);
+    const std::string config = dir.File("wide.vos");
+    ASSERT_TRUE(SaveConfig(ws, config));
+
+    Reader r;
+    ASSERT_TRUE(LoadConfig(r.ws, config)) << ::testing::PrintToString(r.ui.errors);
+    EXPECT_EQ(r.ws.analysis.Settings.Measures.Columns(), all);
+    EXPECT_EQ(r.ws.rules.ProcessIf.Condition1.LA.size(), 100u);
+    EXPECT_EQ(r.ws.rules.ProcessIf.Condition1.XV, "[" + list + "]");
+    EXPECT_EQ(ConfigFileText(r.ws), ConfigFileText(ws));
+}
+
+TEST_F(ConfigTest, NamesWithSpacesInAFullWidthTableAreNotRenamed) {
+    // 512 names, one with a space: split, they give more names than the reader keeps, and
+    // the 512 it keeps would rename every column after the first.
+    std::vector<std::string> names = {"Left side"};
+    for (int c = 2; c <= MaxColumns; ++c) names.push_back("C" + std::to_string(c));
+    Table(names, {std::vector<std::string>(names.size(), "1")});
+    ASSERT_TRUE(SaveFile(ws, dir.File("full.dat"), true, true, false));
+    Measures({2});
+    const std::string config = dir.File("full.vos");
+    ASSERT_TRUE(SaveConfig(ws, config));
+    Reader r;
+    ASSERT_TRUE(LoadConfig(r.ws, config)) << ::testing::PrintToString(r.ui.errors);
+    EXPECT_EQ(r.ws.table.ColumnName(1), "Left side");
+    EXPECT_EQ(r.ws.table.ColumnName(2), "C2");
+    EXPECT_EQ(r.ws.table.ColumnName(MaxColumns), "C512");
+}
+
 TEST_F(ConfigTest, ReadsKeysAsTheyComeAndIgnoresWhatItDoesNotKnow) {
     const std::string config =
         dir.Write("keys.vos",
@@ -207,6 +252,8 @@ TEST_F(ConfigTest, AMissingDataFileCanBeSearchedFor) {
     EXPECT_EQ(ui.openRequests, 0);
     EXPECT_TRUE(s.Measures.Empty());
     EXPECT_EQ(s.Title, "kept");
+    ASSERT_EQ(ui.warnings.size(), 1u);
+    EXPECT_NE(ui.warnings[0].find("/nowhere/parts.dat"), std::string::npos);
 
     ui.answers = {Answer::Yes};
     EXPECT_FALSE(LoadConfig(ws, config));  // the dialog is cancelled

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "chart_workspace.h"
+#include "engine/control_charts/compute_limits.h"
 #include "engine/data/transform.h"
 
 namespace vostrel::testing {
@@ -85,8 +86,7 @@ TEST_F(ChartPointsTest, TheMainAnalysisCurrentSetDoesNotFilterTheChart) {
 }
 
 TEST_F(ChartPointsTest, MovingRangesStartAgainInEverySet) {
-    Table({"X", "S"},
-          {{"1", "1"}, {"3", "1"}, {"6", "1"}, {"10", "2"}, {"15", "2"}, {"21", "2.4"}});
+    Table({"X", "S"}, {{"1", "1"}, {"3", "1"}, {"6", "1"}, {"10", "2"}, {"15", "2"}, {"21", "2"}});
     Measures({1});
     Sets(2);
     ASSERT_TRUE(Action());
@@ -104,6 +104,54 @@ TEST_F(ChartPointsTest, MovingRangesStartAgainInEverySet) {
     EXPECT_THAT(Values(Row::DispStat), ElementsAre(M, M, 5, M, M, 11));
     EXPECT_THAT(Values(Row::SigmaFromRange),
                 Pointwise(NearlyEqual(), {M, M, 5 / 1.69257, M, M, 11 / 1.69257}));
+}
+
+TEST_F(ChartPointsTest, FractionalSetValuesAreSetsOfTheirOwn) {
+    // As in the analysis: 1.5 and 2.5 are two sets, not one set "2".
+    Table({"X", "S"}, {{"1", "1.5"}, {"3", "2.5"}, {"6", "1.5"}, {"10", "2.5"}});
+    Measures({1});
+    Sets(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::SetNumber), ElementsAre(1.5, 2.5, 1.5, 2.5));
+    EXPECT_EQ(ws_.chart.SetMin, 1.5);
+    EXPECT_EQ(ws_.chart.SetMax, 2.5);
+    EXPECT_NEAR(At(Row::LocCL, 1), 3.5, 1e-12);
+    EXPECT_NEAR(At(Row::LocCL, 2), 6.5, 1e-12);
+}
+
+TEST_F(ChartPointsTest, NoMovingRangeMeansNoLimitsAndNoTests) {
+    // Three points and a span of 4: no moving range, so no sigma. The limits used to
+    // collapse onto the centerline and flag the points beside it.
+    Table({"X"}, {{"10"}, {"12"}, {"11"}});
+    Measures({1});
+    setup_.SetMRSpan(4);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::LocCL), ElementsAre(11, 11, 11));
+    EXPECT_THAT(Values(Row::LocUCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::LocLCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::DispCL), ElementsAre(M, M, M));
+    EXPECT_THAT(Values(Row::SigmaEst), ElementsAre(M, M, M));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 2, 3}));
+    EXPECT_THAT(Codes(LocationChart), ElementsAre("", "", ""));
+
+    // Sets that alternate row by row: a moving range never spans two sets.
+    Table({"X", "S"}, {{"10", "1"}, {"12", "2"}, {"11", "1"}, {"30", "2"}, {"9", "1"}});
+    Measures({1});
+    Sets(2);
+    setup_.SetMRSpan(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::DispStat), ElementsAre(M, M, M, M, M));
+    EXPECT_THAT(Values(Row::LocUCL), ElementsAre(M, M, M, M, M));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 3, 5}));
+    EXPECT_TRUE(LimitsLackDispersion(ws_.chart, DispersionChart, {2, 4}));
+    EXPECT_THAT(Codes(LocationChart), ElementsAre("", "", "", "", ""));
+
+    // With moving ranges the same rows have limits again.
+    Table({"X"}, {{"10"}, {"12"}, {"11"}});
+    Measures({1});
+    setup_.SetMRSpan(2);
+    ASSERT_TRUE(Action());
+    EXPECT_FALSE(LimitsLackDispersion(ws_.chart, LocationChart, {1, 2, 3}));
 }
 
 TEST_F(ChartPointsTest, MeasuresInColumnsAndInRows) {
@@ -197,6 +245,20 @@ TEST_F(ChartPointsTest, SubgroupsBySampleVariable) {
     EXPECT_THAT(Values(Row::BreakAfter), ElementsAre(0, 1, 0));
     SetShowAllPoints(ws_, false);
     EXPECT_TRUE(ws_.chart.PointList.empty());
+}
+
+TEST_F(ChartPointsTest, LargeSampleNumbersAreSubgroupsOfTheirOwn) {
+    // Serial numbers beyond 32 bits: 3e9 and 4e9 were one subgroup, -3e9 joined them too.
+    Table({"X", "S"}, {{"1", "3000000000"},
+                       {"2", "4000000000"},
+                       {"3", "3000000000"},
+                       {"4", "-3000000000"},
+                       {"5", "4000000000"}});
+    Measures({1});
+    SampleColumn(2);
+    ASSERT_TRUE(Action());
+    EXPECT_THAT(Values(Row::PointN), ElementsAre(1, 2, 2));
+    EXPECT_THAT(Values(Row::SubgroupMean), ElementsAre(4, 2, 3.5));
 }
 
 TEST_F(ChartPointsTest, TheTransformAppliesToEveryValue) {

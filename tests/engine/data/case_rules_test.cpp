@@ -93,6 +93,44 @@ TEST_F(CaseRulesTest, ListsMatchExactly) {
     EXPECT_THAT(SelectedRows(), ElementsAre(2, 4, 5));
 }
 
+TEST_F(CaseRulesTest, ListsOfTextAreRefused) {
+    EXPECT_TRUE(IsNumberListText("1, 3,,4"));
+    EXPECT_TRUE(IsNumberListText("[1,,3]"));
+    EXPECT_TRUE(IsNumberListText("[,]"));  // stored blank entries: missing values
+    for (const char* text : {"x,y", "1,x", "", " , ", "[]", "[1,x]", "1.2.3"})
+        EXPECT_FALSE(IsNumberListText(text)) << text;
+
+    // From a configuration: the condition is cleared, not kept as an empty list.
+    EXPECT_FALSE(ws.rules.SetProcessIfRule(1, 1, 7, "Line", 0, "[x,y]"));
+    EXPECT_FALSE(ws.rules.ProcessIf.Condition1.On());
+    EXPECT_THAT(SelectedRows(), ElementsAre(1, 2, 3, 4, 5));
+
+    // From the dialog: OK is refused, and the condition never selects.
+    ProcessIfDialogInput input;
+    input.Condition1 = {1, "Line", 7, "x,y"};
+    EXPECT_EQ(ProcessIfDialogProblem(input), "Process If List Not Valid!");
+    ApplyProcessIfDialog(ws.rules, input, ui, ws.blankCommas);
+    EXPECT_FALSE(ws.rules.ProcessIf.Condition1.On());
+    input.Condition1.ValueText = "1 3";
+    EXPECT_EQ(ProcessIfDialogProblem(input), "");
+}
+
+TEST_F(CaseRulesTest, BlankListEntriesSurviveTheStoredForm) {
+    ProcessIfDialogInput input;
+    input.Condition1 = {2, "Weight", 7, "12,,5"};
+    ui.answers = {Answer::Yes};  // blank commas mean missing values
+    ApplyProcessIfDialog(ws.rules, input, ui, ws.blankCommas);
+    const ProcessIfCondition typed = ws.rules.ProcessIf.Condition1;
+    EXPECT_EQ(typed.XV, "[12,,5]");
+    EXPECT_THAT(SelectedRows(), ElementsAre(1, 2, 5));
+
+    // The stored text reads back to the same list, the missing value included.
+    ASSERT_TRUE(ws.rules.SetProcessIfRule(1, 2, 7, "Weight", 0, typed.XV));
+    EXPECT_EQ(ws.rules.ProcessIf.Condition1.LA, typed.LA);
+    EXPECT_EQ(ws.rules.ProcessIf.Condition1.XV, "[12,,5]");
+    EXPECT_THAT(SelectedRows(), ElementsAre(1, 2, 5));
+}
+
 TEST_F(CaseRulesTest, AnalysisSetsComeBeforeProcessIf) {
     ws.data.SetColumn = 3;
     ws.data.SetGlobalIndexData();  // sets: missing, 1, 2
@@ -133,6 +171,20 @@ TEST_F(CaseRulesTest, ProcessIfDialogReadsListsAndValues) {
     input.Condition2.Sign = 0;
     EXPECT_EQ(ApplyProcessIfDialog(ws.rules, input, ui, ws.blankCommas), "Process If Off");
     EXPECT_FALSE(ws.rules.ProcessIf.Active);
+}
+
+TEST_F(CaseRulesTest, DialogValuesThatAreNotNumbersAreNamedBeforeOk) {
+    EXPECT_EQ(MissingDialogProblem({1, 0, "99", "abc"}), "");  // rule 2 is off
+    EXPECT_EQ(MissingDialogProblem({1, 2, "99", "-"}), "Missing When: \"-\" is not a number.");
+
+    ProcessIfDialogInput input;
+    input.Condition1 = {1, "Line", 7, "1, 3"};
+    input.Condition2 = {2, "Weight", 4, "1e"};
+    EXPECT_EQ(ProcessIfDialogProblem(input), "Process If: \"1e\" is not a number.");
+    input.Condition2.Column = 0;  // no variable: the condition takes no part
+    EXPECT_EQ(ProcessIfDialogProblem(input), "");
+    input.Condition1.ValueText = " , ";
+    EXPECT_EQ(ProcessIfDialogProblem(input), "Process If List Not Valid!");
 }
 
 TEST_F(CaseRulesTest, RuleDescriptionsListWhatIsActive) {

@@ -88,6 +88,23 @@ TEST_F(DataFileTest, NamesAreRecognisedOnlyOnTheFirstLine) {
     EXPECT_THAT(Row(1), ElementsAre("A", "B"));
 }
 
+TEST_F(DataFileTest, ADescriptionValueRightAfterTheColonKeepsItsFirstCharacter) {
+    ASSERT_EQ(Load("A\tB\n"
+                   "USL:510\t520\n"
+                   "Target: 500\n"
+                   "LSL:\t\t480\n"
+                   "Title:Weight\n"
+                   "1\t2\n"),
+              LoadResult::Loaded);
+    EXPECT_EQ(ws.data.ColumnUSL(1), 510);
+    EXPECT_EQ(ws.data.ColumnUSL(2), 520);
+    EXPECT_EQ(ws.data.ColumnTarget(1), 500);
+    // One tab after the colon is the separator; the second one leaves column 1 empty.
+    EXPECT_EQ(ws.data.ColumnLSL(1), MissingValue);
+    EXPECT_EQ(ws.data.ColumnLSL(2), 480);
+    EXPECT_EQ(ws.table.DescGrid.CellString(1, DescTitleRow), "Weight");
+}
+
 TEST_F(DataFileTest, ColumnsGrowWithLongerLinesAndTrailingTabs) {
     Load("A\tB\t\n1\t2\t3\t4\n5\t\n");
     EXPECT_THAT(Names(), ElementsAre("A", "B", "Col3", "Col4"));
@@ -175,6 +192,17 @@ TEST_F(DataFileTest, AModifiedTableIsOfferedForSavingFirst) {
     ui.answers = {Answer::No};
     EXPECT_EQ(Load("3\n"), LoadResult::Loaded);
     EXPECT_EQ(Cell(1, 1), "3");
+}
+
+TEST_F(DataFileTest, ACancelledLoadLeavesAnEmptyTableWithoutTheFileName) {
+    ui.cancelProgress = true;
+    EXPECT_EQ(Load("A\tB\n1\t2\n3\t4\n"), LoadResult::Cancelled);
+    EXPECT_FALSE(ws.table.HaveData());
+    EXPECT_TRUE(ws.table.DataFilename.empty());  // Save cannot overwrite the file with a part
+    EXPECT_EQ(ui.progressEnds, 1);
+    EXPECT_EQ(ui.busyDepth, 0);
+    ui.cancelProgress = false;
+    EXPECT_EQ(Load("A\tB\n1\t2\n"), LoadResult::Loaded);  // the next load is not refused
 }
 
 TEST_F(DataFileTest, LoadingReArmsTheBlankCommasQuestion) {

@@ -96,6 +96,11 @@ TEST_F(TransformTest, DomainFailuresLeaveTheValueAndSayWhy) {
     EXPECT_EQ(Apply(0), "Error: Division by 0");
     Set(6, "1", "0");
     EXPECT_EQ(Apply(1e6), "Error: Overflow");
+    // A chi-square needs positive degrees of freedom; it would otherwise give zeros.
+    Set(12, "-2", "1", "0");
+    EXPECT_EQ(Apply(1), "Error: A <= 0");
+    Set(12, "0", "1", "0");
+    EXPECT_EQ(Apply(1), "Error: A <= 0");
 }
 
 TEST_F(TransformTest, ArraysStopAtTheFirstFailureAndFailuresSwitchTheTransformOff) {

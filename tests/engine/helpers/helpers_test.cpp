@@ -110,5 +110,18 @@ TEST(KeyFilters, UnsignedComboAndInteger) {
     EXPECT_TRUE(IntegerKeyFilter(8).accept);
 }
 
+TEST(KeyFilters, NumberListsAndPastedText) {
+    for (char key : {'7', '.', ',', ' ', '\b'}) EXPECT_TRUE(NumberListKeyFilter(key).accept);
+    for (char key : {'-', 'e', 'x'}) EXPECT_FALSE(NumberListKeyFilter(key).accept);
+    EXPECT_FALSE(FilterKey(KeyFilterKind::UnsignedReal, {"", 0, 0}, '-').accept);
+    EXPECT_TRUE(FilterKey(KeyFilterKind::SignedReal, {"", 0, 0}, '-').accept);
+
+    EXPECT_TRUE(TextFitsKeyFilter(KeyFilterKind::SignedReal, "-1.5E3"));
+    EXPECT_FALSE(TextFitsKeyFilter(KeyFilterKind::UnsignedReal, "-1"));
+    EXPECT_FALSE(TextFitsKeyFilter(KeyFilterKind::SignedReal, "abc"));
+    EXPECT_TRUE(TextFitsKeyFilter(KeyFilterKind::NumberList, "1, 2.5,3"));
+    EXPECT_FALSE(TextFitsKeyFilter(KeyFilterKind::Integer, "1.5"));
+}
+
 }  // namespace
 }  // namespace vostrel

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,38 @@ TEST(ReportWriter, ScalingAnEmptyDocumentDoesNothing) {
     EXPECT_TRUE(writer.output.IsEmpty());
     EXPECT_TRUE(writer.StepReportFontSize(+1));
     EXPECT_EQ(writer.ReportHeadingSize, 11);
+}
+
+// A view of the document appends what is new unless the revision tells it to start over.
+TEST(ReportWriter, RevisionCountsClearingAndRestylingButNotAppending) {
+    ReportWriter writer;
+    ReportDocument other;
+    const std::uint64_t start = writer.output.Revision();
+    writer.AddReportLine("one");
+    writer.AddPageMarker();
+    writer.AddWarningLine("careful");
+    EXPECT_EQ(writer.output.Revision(), start);
+    EXPECT_EQ(writer.output.EndedCount(), 3u);
+    EXPECT_TRUE(writer.output.Open().runs.empty());
+
+    writer.StepReportFontSize(+1);
+    EXPECT_NE(writer.output.Revision(), start);
+    const std::uint64_t scaled = writer.output.Revision();
+    writer.output.Clear();
+    EXPECT_GT(writer.output.Revision(), scaled);
+    const std::uint64_t cleared = writer.output.Revision();
+    writer.output.ReplaceContent(ReportDocument());
+    EXPECT_GT(writer.output.Revision(), cleared);
+
+    // A window's own document is scaled, whichever document is the writer's target.
+    other.Append("x", ReportStyle{});
+    other.EndParagraph(ReportStyle{});
+    writer.SetReportEdit(other);
+    writer.SetReportEdit(writer.output);
+    writer.AddReportLine("two");
+    EXPECT_TRUE(writer.StepReportFontSize(other, +1));
+    EXPECT_EQ(other.Ended(0).StartStyle().halfPoints, 20);
+    EXPECT_EQ(writer.output.Ended(0).StartStyle().halfPoints, 18);
 }
 
 TEST(ReportWriter, WorkspaceOwnsOneWriter) {

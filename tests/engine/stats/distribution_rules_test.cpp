@@ -3,9 +3,11 @@
 // neither hang nor produce NaN.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "engine/stats/distributions.h"
 
@@ -77,7 +79,12 @@ TEST(ChiSquare, ClosedFormsAndRelations) {
         EXPECT_NEAR(D(ChiSquare(1, 1, x)), D(2 * NormalTailSeries(1, std::sqrt(x))), 1e-18);
     }
     EXPECT_EQ(ChiSquare(1, 5, 0), 1.0L);
-    EXPECT_EQ(ChiSquare(1, 0.5L, 3), 1.0L);
+    EXPECT_EQ(ChiSquare(1, 0, 3), 1.0L);
+    // Below one degree of freedom: the incomplete gamma function Q(nu / 2, x / 2), as
+    // accurate as the log-gamma function it rests on.
+    EXPECT_NEAR(D(ChiSquare(1, 0.5L, 3)), 0.0334164441589790303, 1e-10);
+    EXPECT_NEAR(D(ChiSquare(1, 0.7L, 0.02L)), 0.776681701618529057, 1e-10);
+    EXPECT_NEAR(D(ChiSquare(1, 0.9L, 40)) / 1.96438016462687579e-10, 1, 1e-9);
     EXPECT_EQ(ChiSquare(1, 2.9L, 3), ChiSquare(1, 2, 3));  // integer part up to 30
     EXPECT_NEAR(D(ChiSquare(2, 4, 10)), 2 * D(ChiSquare(1, 4, 10)), 1e-18);
     EXPECT_NEAR(D(ChiSquare(2, 4, 0.5L)), 2 * (1 - D(ChiSquare(1, 4, 0.5L))), 1e-15);
@@ -99,15 +106,39 @@ TEST(ChiSquareInverse, MedianRelationsAndClamps) {
     EXPECT_EQ(ChiSquareInverse(1, 1, 0.05L), z * z);
     EXPECT_EQ(ChiSquareInverse(1, 0, 0.05L), 0.0L);
     EXPECT_EQ(ChiSquareInverse(1, -4, 0.05L), 0.0L);
-    EXPECT_EQ(ChiSquareInverse(1, 4, 0), ChiSquareInverse(1, 4, 1e-9L));
+    EXPECT_EQ(ChiSquareInverse(1, 4, 0), ChiSquareInverse(1, 4, 1e-15L));
+    EXPECT_EQ(ChiSquareInverse(1, 4, 1), ChiSquareInverse(1, 4, 1 - 1e-15L));
     EXPECT_EQ(ChiSquareInverse(2, 4, 0.1L), ChiSquareInverse(1, 4, 0.05L));
 }
 
-TEST(ChiSquareInverse, BelowOneDegreeOfFreedomStaysFinite) {
-    // ChiSquare has no tail there, so the start value is kept instead of iterating away.
-    for (long double p : {0.01L, 0.3L, 0.5L, 0.9L}) {
-        const long double x = ChiSquareInverse(1, 0.5L, p);
-        EXPECT_TRUE(std::isfinite(x) && x >= 0 && x < 10) << D(p) << " " << D(x);
+TEST(ChiSquareInverse, LowerQuantilesOfFewDegreesOfFreedom) {
+    // The variance chart's lower limit for subgroups of 3: the Wilson-Hilferty start is
+    // negative there. With two degrees of freedom the quantile is -2 ln(1 - q).
+    const long double q = NormalTail(1, 3);
+    const long double x = ChiSquareInverse(1, 2, 1 - q);
+    EXPECT_NEAR(D(x), D(-2 * std::log1p(-q)), 1e-15);
+    EXPECT_NEAR(D(x), 0.0027017, 1e-7);
+    EXPECT_NEAR(D(ChiSquareInverse(1, 2, 0.9999L)), D(-2 * std::log(0.9999L)), 1e-15);
+}
+
+TEST(ChiSquareInverse, InvertsChiSquareEverywhere) {
+    // ChiSquare(ChiSquareInverse(p)) = p within 1e-6 of the smaller of p and 1 - p. The
+    // closed form for one degree of freedom rests on the polynomial normal tail and is
+    // kept where it is within 1%.
+    std::vector<long double> tails;
+    for (long double p = 1e-12L; p < 0.05L; p *= 3.7L) tails.push_back(p);
+    for (long double p : {0.05L, 0.1L, 0.25L, 0.4L, 0.5L}) tails.push_back(p);
+    const std::size_t lower = tails.size();
+    for (std::size_t i = 0; i < lower; ++i) tails.push_back(1 - tails[i]);
+    for (long double nu : {0.5L,  0.55L, 0.75L, 0.9L,  0.999L, 1.0L,   1.3L,   1.5L,   2.0L,  2.5L,
+                           3.0L,  4.0L,  5.0L,  7.0L,  9.0L,   11.0L,  13.0L,  17.5L,  29.0L, 30.0L,
+                           30.5L, 31.0L, 45.0L, 80.0L, 150.0L, 400.0L, 999.0L, 1000.0L}) {
+        const long double tolerance = nu == 1.0L ? 1e-2L : 1e-6L;
+        for (long double p : tails) {
+            const long double x = ChiSquareInverse(1, nu, p);
+            const long double error = std::fabs(ChiSquare(1, nu, x) - p) / std::min(p, 1 - p);
+            EXPECT_LE(error, tolerance) << "nu " << D(nu) << " p " << D(p) << " x " << D(x);
+        }
     }
 }
 

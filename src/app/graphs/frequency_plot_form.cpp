@@ -1,0 +1,110 @@
+#include "app/graphs/frequency_plot_form.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+
+#include "app/graphs/number_edit_filter.h"
+#include "app/graphs/plot_frame.h"
+#include "engine/workspace.h"
+#include "ui_frequency_plot_form.h"
+
+namespace vostrel::app {
+
+TFrequencyPlotForm::TFrequencyPlotForm(Workspace& ws, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TFrequencyPlotForm>()), ws_(ws) {
+    ui_->setupUi(this);
+    ui_->StringGrid1->setModel(&model_);
+    ui_->StringGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    ui_->StringGrid1->horizontalHeader()->setMinimumSectionSize(
+        fontMetrics().horizontalAdvance("0.0000") + 12);
+    ui_->Edit_IntervalSize->hide();
+    ui_->Edit_FInterval->hide();
+    ui_->Panel_Combobox_Set->hide();
+    ui_->Label_Decimals->hide();
+    ui_->DecimalSpinEdit->hide();
+    sets_ = std::make_unique<GraphSetSelector>(ws_, *ui_->Panel_Combobox_Set, *ui_->ComboBox_Set,
+                                               [this] { DisplayFrequencyPlot(); });
+
+    for (QRadioButton* type :
+         {ui_->RadioButton_Frequencies, ui_->RadioButton_Relative, ui_->RadioButton_Cumulative})
+        connect(type, &QRadioButton::toggled, this, [this, type](bool on) {
+            if (!on) return;
+            const bool relative = type != ui_->RadioButton_Frequencies;
+            ui_->Label_Decimals->setVisible(relative);
+            ui_->DecimalSpinEdit->setVisible(relative);
+            DisplayFrequencyPlot();
+        });
+    connect(ui_->DecimalSpinEdit, &QSpinBox::valueChanged, this,
+            [this] { DisplayFrequencyPlot(); });
+    connect(ui_->CheckBox_IS, &QCheckBox::toggled, ui_->Edit_IntervalSize, &QWidget::setVisible);
+    connect(ui_->CheckBox_FI, &QCheckBox::toggled, ui_->Edit_FInterval, &QWidget::setVisible);
+    new NumberEditFilter(*ui_->Edit_IntervalSize, false, [this] { DisplayFrequencyPlot(); });
+    new NumberEditFilter(*ui_->Edit_FInterval, true, [this] { DisplayFrequencyPlot(); });
+    for (QAction* copy : {ui_->ToolButton_Copy, ui_->Copy1})
+        connect(copy, &QAction::triggered, this, &TFrequencyPlotForm::CopySelection);
+    connect(ui_->ToolButton7, &QAction::triggered, this, &QWidget::hide);
+}
+
+TFrequencyPlotForm::~TFrequencyPlotForm() = default;
+
+QTableView& TFrequencyPlotForm::Grid() const { return *ui_->StringGrid1; }
+
+void TFrequencyPlotForm::ShowFrequencyPlot(QWidget* /*caller*/, const QString& /*name*/) {
+    stamp_.Record(ws_.table);
+    sets_->Refill();
+    DisplayFrequencyPlot();
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+bool TFrequencyPlotForm::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && isVisible()) {
+        if (stamp_.Changed(ws_.table))
+            model_.SetTable(FrequencyTable());
+        else
+            sets_->Refill();
+    }
+    return QMainWindow::event(event);
+}
+
+FrequencyOptions TFrequencyPlotForm::Options() const {
+    FrequencyOptions o;
+    if (ui_->RadioButton_Relative->isChecked()) o.Type = FrequencyType::RelativeFrequencies;
+    if (ui_->RadioButton_Cumulative->isChecked()) o.Type = FrequencyType::CumulativeFrequencies;
+    o.UseIntervalSize = ui_->CheckBox_IS->isChecked();
+    o.IntervalSizeText = ui_->Edit_IntervalSize->text().toStdString();
+    o.UseFirstMidpoint = ui_->CheckBox_FI->isChecked();
+    o.FirstMidpointText = ui_->Edit_FInterval->text().toStdString();
+    o.Decimals = ui_->DecimalSpinEdit->value();
+    return o;
+}
+
+void TFrequencyPlotForm::DisplayFrequencyPlot() {
+    if (stamp_.Changed(ws_.table)) return;
+    FrequencyTable table = BuildFrequencyTable(ws_, ws_.analysis.GraphRunInfo, Options());
+    if (!table.Error.empty()) ws_.ui.ErrorBox(table.Error);
+    model_.SetTable(std::move(table));
+    ui_->StringGrid1->resizeColumnsToContents();
+}
+
+void TFrequencyPlotForm::CopySelection() {
+    const FrequencyTable& table = model_.Table();
+    int left = 0, top = 0, right = table.ColumnCount() - 1, bottom = table.RowCount() - 1;
+    const QModelIndexList selected = ui_->StringGrid1->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        left = right = selected.first().column() + 1;
+        top = bottom = selected.first().row() + 1;
+        for (const QModelIndex& index : selected) {
+            left = std::min(left, index.column() + 1);
+            right = std::max(right, index.column() + 1);
+            top = std::min(top, index.row() + 1);
+            bottom = std::max(bottom, index.row() + 1);
+        }
+    }
+    QGuiApplication::clipboard()->setText(ToQString(table.BlockText(left, top, right, bottom)));
+}
+
+}  // namespace vostrel::app
