@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
@@ -27,6 +28,8 @@
 #include "app/data/editor/grid_model.h"
 #include "app/data/editor/grid_printing.h"
 #include "app/data/editor/grid_view.h"
+#include "app/program_windows.h"
+#include "app/shell/performance_form.h"
 #include "app/shell/window_directory.h"
 #include "engine/data/grid/table_history.h"
 #include "engine/workspace.h"
@@ -320,6 +323,35 @@ class DataFormTest : public QObject {
         QCOMPARE(standIn.rebuilds, rebuilds);
         QVERIFY(!ws.data.DataChanged);  // leaving the editor derived the numbers
         QCOMPARE(ws.data.Value(2, 2), 50.0);
+    }
+
+    // The real main window: F4 opens the editor with the program's commands wired, and a
+    // column renamed in the editor shows in the main window's list after returning.
+    void theMainWindowOpensTheEditorAndCatchesUp() {
+        Workspace ws(ui, settings);
+        vostrel::app::WindowDirectory windows;
+        vostrel::app::TPerformanceForm main(ws, windows);
+        vostrel::app::RegisterProgramWindows(ws, windows);
+        Fill(ws);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        auto* list = main.findChild<QListWidget*>(QStringLiteral("DataVarList"));
+        QTRY_COMPARE(list->count(), 3);
+
+        QTest::keyClick(&main, Qt::Key_F4);
+        TDataForm* form = vostrel::app::DataEditor(windows, &main);
+        QVERIFY(form != nullptr && form->isVisible());
+        QCOMPARE(Action(*form, "Return1")->text(), QStringLiteral("&Return to Main Form"));
+        for (const char* linked :
+             {"MissingValues1", "ProcessIf1", "Transform1", "SaveAs1", "GenerateRunNumbers1",
+              "AutoRecodeVariables1", "ComputeVariables1", "WeightCases1", "DataEditorHelp1"})
+            QVERIFY2(Action(*form, linked)->isEnabled(), linked);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(vostrel::RenameColumn(ws, 2, "Weight"));
+        Action(*form, "Return1")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTRY_VERIFY(!list->findItems(QStringLiteral("Weight"), Qt::MatchContains).isEmpty());
+        ws.table.Modified = false;  // no save question when the test ends
     }
 
     void recentFilesAndMissingOnes() {

@@ -23,7 +23,7 @@ void RegisterDataEditor(Workspace& ws, WindowDirectory& windows);
 TDataForm* DataEditor(const WindowDirectory& windows, QWidget* caller);
 
 // The name a window goes by in "Return to" links: its "returnName" property, or
-// "Main Form" for the main window and for no window at all.
+// "Main Form" for the main window and for no window at all; else its window's caption.
 QString ReturnName(const QWidget* caller);
 
 }  // namespace vostrel::app

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
@@ -15,6 +14,8 @@
 #include "app/data/editor/grid_model.h"
 #include "app/data/editor/grid_printing.h"
 #include "app/data/editor/grid_view.h"
+#include "app/data/open_data_dialog.h"
+#include "app/graphs/services/graph_navigation.h"
 #include "app/shell/display_text.h"
 #include "engine/data/data_file.h"
 #include "engine/data/grid/clipboard_text.h"
@@ -33,9 +34,6 @@ namespace vostrel::app {
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral(
-    "Data Files (*.dat *.zqx *.zqxs);;ZQXstats Data Files (*.zqx);;ZQXspc Data Files (*.zqxs);;"
-    "Data Files (*.dat);;Text Files (*.txt);;All Files (*)");
 const QString kMainFormName = QStringLiteral("Main Form");
 const QString kNotAvailable = QStringLiteral("Not available yet");
 
@@ -229,15 +227,11 @@ void TDataForm::ShowDataEditor(QWidget* caller, const QString& callerName) {
     const QString name = callerName.isEmpty() ? kMainFormName : callerName;
     ui_->ToolButton_Return->setToolTip(QStringLiteral("Return to ") + name);
     ui_->Return1->setText(QStringLiteral("&Return to ") + name);
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    ShowRestored(this);
 }
 
 bool TDataForm::OpenAndShow(QWidget* caller, const QString& callerName) {
-    const QString start = ToDisplayText(ws_.mru.LastPath());
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), start, kOpenFilter);
+    const QString path = ChooseDataFile(ws_, this);
     if (path.isEmpty()) return false;
     const bool loaded = OpenFile(path);
     ShowDataEditor(caller, callerName);
@@ -249,24 +243,10 @@ void TDataForm::ReturnClick() {
     caller_ = nullptr;
     ui_->ToolButton_Return->setToolTip(QStringLiteral("Return to ") + kMainFormName);
     ui_->Return1->setText(QStringLiteral("&Return to ") + kMainFormName);
-    if (target == nullptr) return ShowMainForm();
-    if (target->isMinimized()) target->showNormal();
-    target->show();
-    target->raise();
-    target->activateWindow();
+    ShowRestored(target != nullptr ? target : FindMainForm());
 }
 
-void TDataForm::ShowMainForm() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("TPerformanceForm")) {
-            if (window->isMinimized()) window->showNormal();
-            window->show();
-            window->raise();
-            window->activateWindow();
-            return;
-        }
-    }
-}
+void TDataForm::ShowMainForm() { ShowRestored(FindMainForm()); }
 
 void TDataForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange) {
@@ -315,8 +295,7 @@ bool TDataForm::OpenFile(const QString& path) {
 }
 
 void TDataForm::Open1Click() {
-    const QString start = ToDisplayText(ws_.mru.LastPath());
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), start, kOpenFilter);
+    const QString path = ChooseDataFile(ws_, this);
     if (!path.isEmpty()) OpenFile(path);
 }
 
