@@ -18,6 +18,7 @@ constexpr int kRowHeight = 20;
 constexpr int kNameMargin = 10;
 
 const char* const kHeaderStyle =
+    "QHeaderView { background: white; }"
     "QHeaderView::section { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
     "stop:0 white, stop:1 silver); color: black; border: none; "
     "border-right: 1px solid gray; border-bottom: 1px solid gray; padding: 0 4px; }"
