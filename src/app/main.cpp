@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/data/editor/crash_recovery.h"
 #include "app/data/open_data_dialog.h"
 #include "app/data/save_table_dialog.h"
 #include "app/program_windows.h"
@@ -68,8 +69,9 @@ int main(int argc, char** argv) {
     if (args.size() > 1) form.SetCommandLineArgument(args.at(1));
 
     QTimer::singleShot(splashMs, &form, [&] {
-        form.show();
         splash.reset();
+        OfferRecovery(ws);  // the unsaved table of a run that crashed
+        form.show();
     });
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 #include "app/program_windows.h"
 
 #include "app/charts/setup_window.h"
-#include "app/data/data_window.h"
+#include "app/data/editor/data_editor_windows.h"
 #include "app/graphs/graph_windows.h"
 #include "app/shell/window_directory.h"
 
@@ -9,7 +9,7 @@ namespace vostrel::app {
 
 void RegisterProgramWindows(Workspace& ws, WindowDirectory& windows) {
     // Each part of the program adds the call that registers its windows.
-    RegisterDataWindow(ws, windows);
+    RegisterDataEditor(ws, windows);
     RegisterChartWindows(ws, windows);
     RegisterGraphWindows(ws, windows);
 }

@@ -36,6 +36,7 @@ TDataList::TDataList(DataTable& table, SampleArray& sample, const CaseRules& rul
 
 void TDataList::InitData() {
     Highlow.fill(false);
+    derivedCols_ = -1;
     Ncount = 0;
     Ccount = 0;
     Rcount = 0;
@@ -200,6 +201,52 @@ void TDataList::FinishDerivation(int rows) {
     MaxSizeA_Array(rows);
     DataChanged = false;
     ++derivationCount_;
+    derivedCols_ = cols;
+    derivedRows_ = rows;
+}
+
+void TDataList::UpdateEditedRows() {
+    BusyCursor busy(ui_);
+    if (!UpdateModifiedRows()) UpdateData();
+}
+
+// The edited rows of a table whose shape is the one last derived.
+bool TDataList::UpdateModifiedRows() {
+    const int cols = MaxCol();
+    const int rows = table_.CaseRows();
+    if (cols != derivedCols_ || rows != derivedRows_ || Ncount != rows || Rcount < rows ||
+        CellValues.size() != static_cast<std::size_t>(cols) + 1 + DerivedColumnCount)
+        return false;
+    std::vector<int> modified;
+    for (int r = 1; r <= rows; ++r)
+        if (RowModified[static_cast<std::size_t>(r)]) modified.push_back(r);
+    ForEachColumnInParallel(cols, static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows),
+                            [&](int col) { RederiveColumn(col, modified, rows); });
+    for (int r : modified) {
+        RowModified[static_cast<std::size_t>(r)] = 0;
+        RowRunCode[static_cast<std::size_t>(r)] = 0;
+    }
+    DataChanged = false;
+    ++derivationCount_;
+    return true;
+}
+
+void TDataList::RederiveColumn(int col, const std::vector<int>& modified, int rows) {
+    const auto c = static_cast<std::size_t>(col);
+    const bool wasText = StringVar[c];
+    StringVar[c] = false;
+    for (int r : modified) Value(col, r) = DeriveCell(col, r);
+    // A text column whose edited rows hold no text may have lost its last text cell; its
+    // other rows hold level numbers, so they are read again.
+    if (wasText && !StringVar[c])
+        for (int r = 1; r <= rows; ++r)
+            if (!RowModified[static_cast<std::size_t>(r)]) Value(col, r) = DeriveCell(col, r);
+    if (StringVar[c])
+        CodeTextColumn(col, rows);
+    else
+        LevelFirstRow[c].clear();
+    Highlow[c] = false;
+    for (int r = 1; r <= rows; ++r) SetHighLow(Value(col, r), col);
 }
 
 void TDataList::UpdateData() {

@@ -101,10 +101,18 @@ class TDataList {
     void SetAllRowsModified();
 
     void SetRow(int row);
+    // Derives the numbers of every row from the text.
     void UpdateData();
     // What UpdateData gives, with every cell's value taken from `loaded` instead of its
     // text; the values must be those the text derives to (text levels are coded as usual).
     void UpdateDataFromValues(LoadedValues loaded);
+    // The same result when every change of the text since the last derivation marked its
+    // rows (as the undoable table edits do): after edits that moved no row or column only
+    // the marked rows are read again, text columns are coded afresh and ranges taken again.
+    // Otherwise every row is read.
+    void UpdateEditedRows();
+    // Rows or columns moved: the next UpdateData reads every row.
+    void ForgetDerivedShape() { derivedCols_ = -1; }
     void MaxSizeCellArray();
 
     int Acount() const { return sample_.Acount(); }
@@ -151,6 +159,8 @@ class TDataList {
     void FinishDerivation(int rows);
     void CodeTextColumn(int col, int rows);
     void NumberRunsByCode(TRunInfo& runInfo, int n, bool groupsFit);
+    bool UpdateModifiedRows();
+    void RederiveColumn(int col, const std::vector<int>& modified, int rows);
 
     DataTable& table_;
     SampleArray& sample_;
@@ -159,6 +169,8 @@ class TDataList {
     std::uint64_t derivationCount_ = 0;
     int modifiedFirst_ = 0;
     int modifiedLast_ = -1;
+    int derivedCols_ = -1;  // the shape the numbers were last derived for
+    int derivedRows_ = -1;
 };
 
 }  // namespace vostrel

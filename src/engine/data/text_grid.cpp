@@ -273,8 +273,11 @@ void TextGrid::SwapBlock(int left, int top, TextGrid& block) {
 void TextGrid::SwapCells(int col, const std::vector<int>& rows, PackedTexts& texts) {
     if (col < 0 || col >= ColCount()) throw std::out_of_range("column outside the grid");
     Column& column = columns_[static_cast<std::size_t>(col)];
+    // What the cells hold now, kept exactly as large as it needs to be.
+    std::size_t bytes = 0;
+    for (int r : rows) bytes += StoredCell(column, r).size();
     PackedTexts old;
-    old.reserve(rows.size());
+    old.reserve(rows.size(), bytes);
     for (int r : rows) old.push_back(StoredCell(column, r));
     // One rewrite for the rows that share a block.
     std::size_t i = 0;

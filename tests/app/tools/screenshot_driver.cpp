@@ -35,6 +35,13 @@
 #include "app/data/derived/weight_cases_dialog.h"
 #include "app/charts/chart_window.h"
 #include "app/charts/setup_window.h"
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include "app/data/editor/data_form.h"
+#include "app/data/editor/find_dialog.h"
+#include "app/data/editor/grid_model.h"
+#include "app/data/editor/grid_view.h"
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
@@ -219,6 +226,32 @@ QWidget* InformationPage(Shots& s, int page) {
     return info;
 }
 
+// The data editor on one of its pages, with a Process If condition and a missing-value
+// rule active so that the picture shows their colours and status panels.
+QWidget* DataEditorShot(Shots& s, int page) {
+    auto* editor = qobject_cast<TDataForm*>(s.Open(ProgramWindow::DataEditor));
+    if (editor == nullptr) return nullptr;
+    s.ws.rules.SetProcessIfRule(1, 3, 1, "Head", 2);
+    s.ws.rules.SetMissingRule(1, 2, "503", 503);
+    s.ws.rules.Missing.Active = true;
+    editor->resize(900, 520);
+    editor->UpdateStatusBarInfo();
+    editor->DataModel()->LooksChanged();
+    editor->DataGrid()->SelectRect(GridRect{4, 3, 5, 4});
+    editor->findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(page);
+    return editor;
+}
+
+// "Find and Replace" over the editor's data page.
+QWidget* FindDialogShot(Shots& s) {
+    auto* editor = qobject_cast<TDataForm*>(s.Open(ProgramWindow::DataEditor));
+    if (editor == nullptr) return nullptr;
+    TForm_Find* find = editor->FindDialog();
+    find->findChild<QCheckBox*>(QStringLiteral("CheckBox_Replace"))->setChecked(true);
+    find->show();
+    return find;
+}
+
 struct Shot {
     const char* name;
     std::function<QWidget*(Shots&)> take;
@@ -248,6 +281,9 @@ const std::vector<Shot> kShots = {
      [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TProcessIFForm(s.ws, &s.form))); }},
     {"transform_dialog",
      [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TTransformForm(s.ws, &s.form))); }},
+    {"data_editor", [](Shots& s) { return DataEditorShot(s, 0); }},
+    {"data_editor_descriptions", [](Shots& s) { return DataEditorShot(s, 1); }},
+    {"find_dialog", FindDialogShot},
     {"about_box", [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TAboutBox(&s.form))); }},
     {"help_browser",
      [](Shots& s) {

@@ -1,8 +1,11 @@
 #include "engine/data/grid/grid_change.h"
 
 #include <algorithm>
+#include <set>
 #include <type_traits>
 #include <utility>
+
+#include "engine/data/parallel_columns.h"
 
 namespace vostrel {
 
@@ -58,6 +61,49 @@ std::size_t Held(const GridsChange& c) { return c.Data.StoredBytes() + c.Desc.St
 
 void Flip(GridChange& change, DataTable& table) {
     std::visit([&table](auto& c) { FlipChange(c, table); }, change);
+}
+
+namespace {
+
+// Flips the changes at the given places one after the other, except that consecutive
+// changes of scattered cells in different columns share out among the cores.
+void FlipInOrder(std::vector<GridChange>& changes, const std::vector<std::size_t>& order,
+                 DataTable& table) {
+    std::size_t i = 0;
+    while (i < order.size()) {
+        std::set<std::pair<GridId, int>> columns;
+        std::size_t cells = 0;
+        std::size_t j = i;
+        while (j < order.size()) {
+            const auto* c = std::get_if<CellsChange>(&changes[order[j]]);
+            if (c == nullptr || !columns.insert({c->Grid, c->Col}).second) break;
+            cells += c->Rows.size();
+            ++j;
+        }
+        if (j - i > 1) {
+            ForEachColumnInParallel(static_cast<int>(j - i), cells, [&](int k) {
+                Flip(changes[order[i + static_cast<std::size_t>(k) - 1]], table);
+            });
+            i = j;
+        } else {
+            Flip(changes[order[i]], table);
+            ++i;
+        }
+    }
+}
+
+}  // namespace
+
+void FlipAll(std::vector<GridChange>& changes, std::size_t first, DataTable& table) {
+    std::vector<std::size_t> order;
+    for (std::size_t k = first; k < changes.size(); ++k) order.push_back(k);
+    FlipInOrder(changes, order, table);
+}
+
+void FlipAllReversed(std::vector<GridChange>& changes, DataTable& table) {
+    std::vector<std::size_t> order;
+    for (std::size_t k = changes.size(); k > 0; --k) order.push_back(k - 1);
+    FlipInOrder(changes, order, table);
 }
 
 bool ChangesShape(const GridChange& change) {

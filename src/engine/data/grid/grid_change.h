@@ -60,6 +60,10 @@ using GridChange = std::variant<BlockChange, CellsChange, ColumnsChange, RowsCha
 
 // Undoes the change, or redoes it when it was undone.
 void Flip(GridChange& change, DataTable& table);
+// Flips changes[first..) in order, or all of them in reverse order; runs of changes to
+// scattered cells of different columns are flipped side by side on several threads.
+void FlipAll(std::vector<GridChange>& changes, std::size_t first, DataTable& table);
+void FlipAllReversed(std::vector<GridChange>& changes, DataTable& table);
 
 // Whether the change moves rows or columns (so the numeric store must be resized).
 bool ChangesShape(const GridChange& change);

@@ -28,7 +28,10 @@ class PackedTexts {
         ends_.push_back(static_cast<std::uint32_t>(text_.size()));
     }
 
-    void reserve(std::size_t count) { ends_.reserve(count); }
+    void reserve(std::size_t count, std::size_t bytes = 0) {
+        ends_.reserve(count);
+        text_.reserve(bytes);
+    }
     void clear() {
         text_.clear();
         ends_.clear();

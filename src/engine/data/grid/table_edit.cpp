@@ -50,6 +50,18 @@ void TableEdit::ReplaceCells(GridId grid, int col, std::vector<int> rows, Packed
     Add(CellsChange{grid, col, std::move(rows), std::move(texts)});
 }
 
+void TableEdit::ReplaceCells(GridId grid, std::vector<ColumnCells> columns) {
+    const std::size_t first = step_.Changes.size();
+    const TextGrid& target = GridOf(table_, grid);
+    for (ColumnCells& c : columns) {
+        if (c.Rows.empty() || c.Col < 0 || c.Col > table_.MaxCol() || c.Rows.front() < 0 ||
+            c.Rows.back() >= target.RowCount())
+            continue;
+        step_.Changes.emplace_back(CellsChange{grid, c.Col, std::move(c.Rows), std::move(c.Texts)});
+    }
+    FlipAll(step_.Changes, first, table_);
+}
+
 void TableEdit::SetColumnName(int col, std::string_view name) {
     SetCell(GridId::Data, col, 0, name);
     SetCell(GridId::Desc, col, 0, name);
@@ -147,7 +159,7 @@ void TableEdit::Commit() {
 void TableEdit::Cancel() {
     if (!open_) return;
     open_ = false;
-    for (auto it = step_.Changes.rbegin(); it != step_.Changes.rend(); ++it) Flip(*it, table_);
+    FlipAllReversed(step_.Changes, table_);
     step_.Changes.clear();
 }
 

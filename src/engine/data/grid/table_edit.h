@@ -37,6 +37,13 @@ class TableEdit {
     void ReplaceBlock(GridId grid, int left, int top, TextGrid cells);
     // Some cells of one column: rows ascending, one text each.
     void ReplaceCells(GridId grid, int col, std::vector<int> rows, PackedTexts texts);
+    // Some cells of several columns at once (each column once).
+    struct ColumnCells {
+        int Col = 0;
+        std::vector<int> Rows;
+        PackedTexts Texts;
+    };
+    void ReplaceCells(GridId grid, std::vector<ColumnCells> columns);
     // A column's name, in both grids.
     void SetColumnName(int col, std::string_view name);
 

@@ -73,7 +73,7 @@ const TableStep* TableHistory::Undo() {
     TableStep& step = steps_[position_ - 1];
     heldBytes_ -= step.HeldBytes();
     try {
-        for (auto it = step.Changes.rbegin(); it != step.Changes.rend(); ++it) Flip(*it, table_);
+        FlipAllReversed(step.Changes, table_);
     } catch (const std::bad_alloc&) {
         Reset();  // the step is half undone: no step can be trusted any more
         throw;
@@ -91,7 +91,7 @@ const TableStep* TableHistory::Redo() {
     TableStep& step = steps_[position_];
     heldBytes_ -= step.HeldBytes();
     try {
-        for (GridChange& change : step.Changes) Flip(change, table_);
+        FlipAll(step.Changes, 0, table_);
     } catch (const std::bad_alloc&) {
         Reset();
         throw;
@@ -109,9 +109,10 @@ void TableHistory::Changed(const TableStep& step) {
     if (step.Effects.ColumnsMoved) rules_.ProcessIfOff();
     const bool shape = step.ChangesShape();
     if (shape) {
-        // Rows or columns moved: every row is derived again.
-        data_.MaxSizeCellArray();
-        data_.Ncount = table_.CaseRows();
+        // Rows or columns moved: every row is derived again, when the numbers are next
+        // needed; until then they keep the old shape (and Ncount the old row count).
+        data_.SetAllRowsModified();
+        data_.ForgetDerivedShape();
         data_.DataChanged = true;
     } else {
         for (const GridChange& change : step.Changes) {

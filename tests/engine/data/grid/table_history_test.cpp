@@ -302,10 +302,72 @@ TEST_F(TableHistoryTest, AppendedColumnsAndReplacedRowsComeBackOut) {
     EXPECT_EQ(ws.table.CaseRows(), 6);
     EXPECT_EQ(ws.table.DescGrid.Cell(3, 0), "Mean");
     EXPECT_EQ(ws.table.DataGrid.Cell(1, 6), "w5");
+    EXPECT_TRUE(ws.data.DataChanged);
+    ws.data.UpdateEditedRows();
     EXPECT_EQ(ws.data.Ncount, 6);
     ws.history.Undo();
     EXPECT_EQ(Snapshot(ws.table), before);
+    ws.data.UpdateEditedRows();
     EXPECT_EQ(ws.data.Ncount, 4);
+}
+
+// Deriving only the edited rows gives what deriving every row gives, also when a column
+// gains or loses its text cells and when rows move.
+TEST_F(TableHistoryTest, DerivingTheEditedRowsEqualsDerivingEveryRow) {
+    std::mt19937 random(99);
+    testing::FillTable(ws, {"N", "T", "M"}, {});
+    {
+        TableEdit edit(ws.history, "Fill");
+        edit.SetCaseRows(1500);
+        for (int r = 1; r <= 1500; ++r) {
+            edit.SetCell(GridId::Data, 1, r, std::to_string(r % 37));
+            edit.SetCell(GridId::Data, 2, r, r % 3 ? "t" + std::to_string(r % 5) : "");
+            edit.SetCell(GridId::Data, 3, r, std::to_string(r % 11) + ".5");
+        }
+        edit.Commit();
+    }
+    ws.data.UpdateData();
+    const char* const texts[] = {"", "7", "x", "t1", "-2.5", "abc", "."};
+    for (int round = 0; round < 40; ++round) {
+        TableEdit edit(ws.history, "Edits");
+        for (int i = 0; i < 5; ++i) {
+            const int col = 1 + static_cast<int>(random() % 3);
+            const int row = 1 + static_cast<int>(random() % 1500);
+            edit.SetCell(GridId::Data, col, row, texts[random() % 7]);
+        }
+        if (round % 10 == 9) edit.InsertEmptyRows(3, 2);
+        if (round % 10 == 5) edit.DeleteRows(3, 2);
+        edit.Commit();
+        if (round == 20) {  // the text column's texts all become numbers
+            TableEdit numbers(ws.history, "Numbers");
+            for (int r = 1; r <= ws.table.CaseRows(); ++r)
+                if (!ws.table.DataGrid.Cell(2, r).empty()) numbers.SetCell(GridId::Data, 2, r, "1");
+            numbers.Commit();
+            ws.data.UpdateEditedRows();
+            EXPECT_FALSE(ws.data.StringVar[2]);
+        }
+        ws.data.UpdateEditedRows();
+
+        testing::ScriptedUserInterface ui2;
+        Workspace fresh(ui2, settings);
+        fresh.table.DataGrid = ws.table.DataGrid;
+        fresh.table.DescGrid = ws.table.DescGrid;
+        fresh.data.UpdateData();
+        const TDataList& a = ws.data;
+        const TDataList& b = fresh.data;
+        ASSERT_EQ(a.Ncount, b.Ncount);
+        for (int c = 1; c <= 3; ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            ASSERT_EQ(a.StringVar[k], b.StringVar[k]) << "round " << round << " col " << c;
+            ASSERT_EQ(a.Highlow[k], b.Highlow[k]);
+            ASSERT_EQ(a.ColumnHigh[k], b.ColumnHigh[k]);
+            ASSERT_EQ(a.ColumnLow[k], b.ColumnLow[k]);
+            ASSERT_EQ(a.LevelFirstRow[k], b.LevelFirstRow[k]);
+            for (int r = 1; r <= a.Ncount; ++r)
+                ASSERT_EQ(a.Value(c, r), b.Value(c, r))
+                    << "round " << round << " " << c << "," << r;
+        }
+    }
 }
 
 }  // namespace
