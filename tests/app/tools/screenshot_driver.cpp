@@ -281,9 +281,6 @@ const std::vector<Shot> kShots = {
      [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TProcessIFForm(s.ws, &s.form))); }},
     {"transform_dialog",
      [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TTransformForm(s.ws, &s.form))); }},
-    {"data_editor", [](Shots& s) { return DataEditorShot(s, 0); }},
-    {"data_editor_descriptions", [](Shots& s) { return DataEditorShot(s, 1); }},
-    {"find_dialog", FindDialogShot},
     {"about_box", [](Shots& s) { return static_cast<QWidget*>(s.Keep(new TAboutBox(&s.form))); }},
     {"help_browser",
      [](Shots& s) {
@@ -322,8 +319,12 @@ const std::vector<Shot> kShots = {
      }},
     {"chart_info_report", [](Shots& s) { return InformationPage(s, 0); }},
     {"chart_info_grid", [](Shots& s) { return InformationPage(s, 1); }},
-    // Last: it takes a weight out of the example.
+    // It takes a weight out of the example: after the other windows.
     {"chart_individuals", [](Shots& s) { return static_cast<QWidget*>(IndividualsChart(s)); }},
+    // The editor's pictures turn a Process If condition and a missing-value rule on.
+    {"data_editor", [](Shots& s) { return DataEditorShot(s, 0); }},
+    {"data_editor_descriptions", [](Shots& s) { return DataEditorShot(s, 1); }},
+    {"find_dialog", FindDialogShot},
 };
 
 bool Wanted(const QStringList& names, const char* name) {
