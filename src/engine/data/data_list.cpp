@@ -201,7 +201,7 @@ void TDataList::FinishDerivation(int rows) {
     MaxSizeA_Array(rows);
     DataChanged = false;
     ++derivationCount_;
-    derivedCols_ = cols;
+    derivedCols_ = MaxCol();
     derivedRows_ = rows;
 }
 
