@@ -291,25 +291,32 @@ class ConfigReader {
 
     void ProcessIfKey(int k, const std::string& value, const std::vector<NumberField>& f) {
         CaseRules& rules = ws_.rules;
-        const int column = f.size() >= 3 ? RoundHalfEven(Number(f[0])) : 0;
-        const int sign = f.size() >= 3 ? RoundHalfEven(Number(f[1])) : 0;
-        if (column < 1 || column > ws_.table.MaxCol() || sign < 1 || sign > 8) {
+        // A list is written in brackets; its entries are separated by the commas the
+        // fields are split at, so it is taken whole. A list of blank entries ("[,]") adds
+        // no field, so the column and the relation are all the fields it needs.
+        const std::size_t open = value.find('[');
+        const std::size_t close = value.find(']', open == std::string::npos ? 0 : open);
+        const bool bracketed = open != std::string::npos && close != std::string::npos;
+        const int column = f.size() >= 2 ? RoundHalfEven(Number(f[0])) : 0;
+        const int sign = f.size() >= 2 ? RoundHalfEven(Number(f[1])) : 0;
+        const bool list = (sign == 7 || sign == 8) && bracketed;
+        if (column < 1 || column > ws_.table.MaxCol() || sign < 1 || sign > 8 ||
+            (!list && f.size() < 3)) {
             ClearProcessIf(k);
             return;
         }
-        std::string valueText = f[2].text;
-        double number = Number(f[2]);
-        bool orJoin = f.size() >= 4 && Number(f[3]) == 1;
-        // A list is written in brackets; its entries are separated by the commas the
-        // fields are split at, so it is taken whole.
-        const std::size_t open = value.find('[');
-        const std::size_t close = value.find(']', open == std::string::npos ? 0 : open);
-        if ((sign == 7 || sign == 8) && open != std::string::npos && close != std::string::npos) {
+        std::string valueText;
+        double number = 0;
+        bool orJoin = false;
+        if (list) {
             valueText = value.substr(open, close - open + 1);
-            number = 0;
             const std::vector<NumberField> rest =
                 ParseNumberList(std::string_view(value).substr(close + 1), ws_.ui, ws_.blankCommas);
             orJoin = !rest.empty() && Number(rest[0]) == 1;
+        } else {
+            valueText = f[2].text;
+            number = Number(f[2]);
+            orJoin = f.size() >= 4 && Number(f[3]) == 1;
         }
         const int slot = k == 1 ? 1 : (orJoin ? 3 : 2);
         if (!rules.SetProcessIfRule(slot, column, sign, ws_.table.ColumnName(column), number,

@@ -177,6 +177,25 @@ TEST_F(ConfigTest, ReadsKeysAsTheyComeAndIgnoresWhatItDoesNotKnow) {
     EXPECT_FALSE(r.ws.analysis.SpecsFound.Seen);
 }
 
+TEST_F(ConfigTest, AListOfBlankEntriesReadsBackAsWritten) {
+    // "[,]" (two missing values) holds no number; it was cleared when read back, so a
+    // configuration written from it changed on the next save.
+    const std::string config =
+        dir.Write("blank.vos", "DATAFILE:parts.dat\r\nMEASURES:3\r\nPROCESSIF1:2 7 ,3[,]21\r\n");
+    Reader r;
+    ASSERT_TRUE(LoadConfig(r.ws, config));
+    const ProcessIfCondition& c = r.ws.rules.ProcessIf.Condition1;
+    EXPECT_TRUE(c.On());
+    EXPECT_EQ(c.XV, "[,]");
+    EXPECT_EQ(c.LA, (std::vector<double>{MissingValue, MissingValue}));
+    const std::string text = ConfigFileText(r.ws);
+    EXPECT_THAT(text, HasSubstr("\r\nPROCESSIF1:2 7 [,]\r\n"));
+
+    Reader again;
+    ASSERT_TRUE(LoadConfig(again.ws, dir.Write("again.vos", text)));
+    EXPECT_EQ(ConfigFileText(again.ws), text);
+}
+
 TEST_F(ConfigTest, OldLimitLinesAreShownButNotApplied) {
     const std::string config =
         dir.Write("old.vos", "DATAFILE:parts.dat\r\nMEASURES:3\r\nUSL:10\r\nLSL:2.5\r\n");
