@@ -66,6 +66,7 @@ TForm_CChart_Info::TForm_CChart_Info(Workspace& ws, TVARchart_Form& chartWindow,
     setAttribute(Qt::WA_DeleteOnClose);
     ui_->StringGrid1->setModel(grid_);
     ui_->StringGrid1->verticalHeader()->setVisible(false);
+    ui_->StringGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     ui_->StatusBar1->addWidget(new QLabel(ui_->StatusBar1));
     ui_->DecimalSpinEdit->setValue(ws_.chart.Info.InfoDecimals);
     ui_->RichEdit1->viewport()->installEventFilter(this);

@@ -155,6 +155,10 @@ void Trigger(QWidget* window, const char* action) {
     if (auto* item = Child<QAction>(window, action)) item->trigger();
 }
 
+void Check(QWidget* window, const char* action) {
+    if (auto* item = Child<QAction>(window, action)) item->setChecked(true);
+}
+
 void Choose(QWidget* window, const char* list, const QStringList& names, const char* button) {
     auto* widget = Child<QListWidget>(window, list);
     widget->clearSelection();
@@ -183,30 +187,33 @@ TForm_VARsetup* MeanRangeSetup(Shots& s) {
 TVARchart_Form* MeanRangeChart(Shots& s) {
     TForm_VARsetup* setup = MeanRangeSetup(s);
     if (setup == nullptr) return nullptr;
+    s.ws.graphWindows.BlackWhiteMode = false;
     setup->CalcButtonClick();
     TVARchart_Form* chart = setup->ChartWindow();
     if (chart == nullptr) return nullptr;
     chart->resize(1000, 680);
-    Trigger(chart, "DisplayZones");
-    Trigger(chart, "DisplayCodes");
+    Check(chart, "DisplayZones");
+    Check(chart, "DisplayCodes");
     return chart;
 }
 
-// The first jar of every sample as individual values, the shifts as sets, and one weight
-// missing so that the chart shows a break.
+// The first jar of every sample as individual values per filling head, the shifts as sets,
+// and one weight of the first head missing so that its chart shows a break.
 TVARchart_Form* IndividualsChart(Shots& s) {
-    s.ws.table.DataGrid.SetCell(4, 40, "");
+    s.ws.table.DataGrid.SetCell(4, 61, "");
     ++s.ws.table.DataGeneration;
     s.ws.data.UpdateData();
     TForm_VARsetup* setup = ChartSetup(s);
     if (setup == nullptr) return nullptr;
     Choose(setup, "DataVarList", {"W1"}, "IncludeBtnMeasure");
+    Choose(setup, "DataVarList", {"Head"}, "IncludeBtnChart");
     Choose(setup, "DataVarList", {"Shift"}, "SpeedButton_sets");
+    s.ws.graphWindows.BlackWhiteMode = false;
     setup->CalcButtonClick();
     TVARchart_Form* chart = setup->ChartWindow();
     if (chart == nullptr) return nullptr;
     chart->resize(1000, 680);
-    Trigger(chart, "ShowBreaks");
+    Check(chart, "ShowBreaks");
     return chart;
 }
 

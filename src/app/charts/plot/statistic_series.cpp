@@ -1,5 +1,8 @@
 #include "app/charts/plot/statistic_series.h"
 
+#include <QPaintEngine>
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -96,6 +99,26 @@ void StatisticSeries::DrawPoints(QCPPainter* painter, const Visible& visible) co
         return;
     }
     // Dense: the lowest and highest point of each column, then every signalled point on top.
+    // On a raster canvas the circles are stamped from a picture drawn once (many thousands
+    // of signalled points cost little); vector output draws each circle.
+    const bool raster = painter->paintEngine() != nullptr &&
+                        painter->paintEngine()->type() == QPaintEngine::Raster &&
+                        painter->transform().type() <= QTransform::TxTranslate;
+    const QImage normalSprite = raster ? PointSprite(false) : QImage();
+    const QImage signalSprite = raster ? PointSprite(true) : QImage();
+    const auto draw = [&](int position) {
+        if (!raster) {
+            DrawPoint(painter, position);
+            return;
+        }
+        const double value = values_[static_cast<std::size_t>(position)];
+        if (std::isnan(value)) return;
+        const QImage& sprite = IsSignalled(position) ? signalSprite : normalSprite;
+        const double half = sprite.width() / 2.0;
+        painter->drawImage(
+            QPointF(std::round(KeyPixel(position) - half), std::round(ValuePixel(value) - half)),
+            sprite);
+    };
     ForEachColumn(visible, [&](int first, int last) {
         int low = -1;
         int high = -1;
@@ -105,12 +128,31 @@ void StatisticSeries::DrawPoints(QCPPainter* painter, const Visible& visible) co
             if (low < 0 || value < values_[static_cast<std::size_t>(low)]) low = i;
             if (high < 0 || value > values_[static_cast<std::size_t>(high)]) high = i;
         }
-        if (low >= 0) DrawPoint(painter, low);
-        if (high >= 0 && high != low) DrawPoint(painter, high);
+        if (low >= 0) draw(low);
+        if (high >= 0 && high != low) draw(high);
     });
     for (int i = visible.First; i <= visible.Last; ++i) {
-        if (IsSignalled(i)) DrawPoint(painter, i);
+        if (IsSignalled(i)) draw(i);
     }
+}
+
+QImage StatisticSeries::PointSprite(bool signalled) const {
+    const int radius = style_.PointSize;
+    const int side = 2 * radius + 3;
+    QImage sprite(side, side, QImage::Format_ARGB32_Premultiplied);
+    sprite.fill(Qt::transparent);
+    QPainter painter(&sprite);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (signalled && style_.HollowSignals) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+    } else {
+        const QColor colour = signalled ? style_.Signalled : style_.Normal;
+        painter.setPen(QPen(colour, 1));
+        painter.setBrush(colour);
+    }
+    painter.drawEllipse(QPointF(side / 2.0, side / 2.0), radius, radius);
+    return sprite;
 }
 
 // A text stands in a framed box above its point, joined to it by a short line.

@@ -6,6 +6,7 @@
 // lowest and highest point, and every signalled point is still drawn.
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -42,6 +43,8 @@ class StatisticSeries : public PositionSeries {
   private:
     QColor ColourAt(int position) const;
     void DrawPoint(QCPPainter* painter, int position) const;
+    // The point as a small picture, for drawing many of them on a raster canvas.
+    QImage PointSprite(bool signalled) const;
     void DrawSegments(QCPPainter* painter, const Visible& visible) const;
     void DrawPoints(QCPPainter* painter, const Visible& visible) const;
     void DrawTexts(QCPPainter* painter, const Visible& visible) const;

@@ -47,6 +47,9 @@ QString RenderGraphImage(const QString& path, QSize size,
     plot.resize(size);
     plot.setViewport(QRect(QPoint(0, 0), size));
     draw(plot);
+    // Tickers place their labels by the axis lengths of the last layout: a first layout at
+    // the picture's size lets the picture get the labels a window of that size shows.
+    plot.replot(QCustomPlot::rpImmediateRefresh);
     return WritePlotFile(plot, path, format, size);
 }
 
