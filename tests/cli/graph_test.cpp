@@ -128,6 +128,7 @@ TEST_F(CliGraph, UsageErrors) {
     EXPECT_EQ(text.status, 0) << text.err;  // a text measure shows its level numbers
 }
 
+#if VOSTREL_CLI_DRAWS
 // The first bytes of a file, to tell its format.
 std::string Head(const std::string& path, std::size_t count) {
     std::ifstream in(path, std::ios::binary);
@@ -148,7 +149,6 @@ std::pair<int, int> PngSize(const std::string& path) {
     return h.size() < 24 ? std::pair{0, 0} : std::pair{number(16), number(20)};
 }
 
-#if VOSTREL_CLI_DRAWS
 TEST_F(CliGraph, ImagesInEveryFormat) {
     const struct {
         const char* kind;

@@ -9,6 +9,8 @@
 #include "app/graphs/plot_frame.h"
 #include "app/shell/help_button.h"
 #include "app/graphs/services/graph_navigation.h"
+#include "app/report/print_report.h"
+#include "engine/graphs/frequency_table_print.h"
 #include "engine/workspace.h"
 #include "ui_frequency_plot_form.h"
 
@@ -53,6 +55,8 @@ TFrequencyPlotForm::TFrequencyPlotForm(Workspace& ws, QWidget* parent)
     connect(ui_->ToolButton_Main, &QAction::triggered, this,
             [this] { navigation_->ShowMainForm(); });
     connect(ui_->ToolButton7, &QAction::triggered, this, [this] { navigation_->HideForm(); });
+    for (QAction* print : {ui_->ToolButton_Print, ui_->Print1})
+        connect(print, &QAction::triggered, this, &TFrequencyPlotForm::PrintTable);
     new GridCornerLabel(*ui_->StringGrid1, QStringLiteral("MidPoint"));
 }
 
@@ -95,6 +99,11 @@ void TFrequencyPlotForm::DisplayFrequencyPlot() {
     if (!table.Error.empty()) ws_.ui.ErrorBox(table.Error);
     model_.SetTable(std::move(table));
     ui_->StringGrid1->resizeColumnsToContents();
+}
+
+void TFrequencyPlotForm::PrintTable() {
+    PrintReport(this, ws_.report, FrequencyTableDocument(model_.Table()), ws_.ui,
+                ws_.analysis.Settings.Title);
 }
 
 void TFrequencyPlotForm::CopySelection() {

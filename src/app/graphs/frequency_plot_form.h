@@ -34,6 +34,9 @@ class TFrequencyPlotForm : public QMainWindow {
     void ShowFrequencyPlot(QWidget* caller, const QString& name);
     // Fills the table with the current options, while the data is unchanged.
     void DisplayFrequencyPlot();
+    // Prints the table under the heading "FREQUENCY PLOT", the analysis title in the
+    // page header.
+    void PrintTable();
     // The selected cells (the whole table when none) as tab-separated text on the clipboard.
     void CopySelection();
 

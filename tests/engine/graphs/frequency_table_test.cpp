@@ -6,6 +6,7 @@
 #include <random>
 
 #include "engine/graphs/frequency_table.h"
+#include "engine/graphs/frequency_table_print.h"
 #include "graph_fixture.h"
 
 namespace vostrel::testing {
@@ -75,6 +76,23 @@ TEST_F(FrequencyTableTest, GroupsShareTheGridAndBoundaryValuesCountBelow) {
     EXPECT_THAT(ColumnTexts(t, 0), ElementsAre("MidPoint", "1.0", "2.0", "3.0"));
     EXPECT_THAT(ColumnTexts(t, 1), ElementsAre("1", "2", "1", ""));
     EXPECT_THAT(ColumnTexts(t, 2), ElementsAre("2", "", "1", "2"));
+}
+
+TEST_F(FrequencyTableTest, PrintedLinesKeepEmptyCellsAndAlignEveryColumn) {
+    Groups({{1, 1.5, 2}, {2, 3, 3}});
+    ASSERT_TRUE(Prepare(false));
+    FrequencyOptions options;
+    options.UseIntervalSize = true;
+    options.IntervalSizeText = "1.0";
+    EXPECT_THAT(FrequencyTableLines(Build(options)), ElementsAre("   MidPoint |    1   2",
+                                                                 "        1.0 |    2    ",
+                                                                 "        2.0 |    1   1",
+                                                                 "        3.0 |        2"));
+    const ReportDocument page = FrequencyTableDocument(Build(options));
+    ASSERT_EQ(page.Paragraphs().size(), 6u);
+    EXPECT_EQ(page.Paragraphs()[0]->Text(), "FREQUENCY PLOT");
+    EXPECT_TRUE(page.Paragraphs()[2]->StartStyle().underline);
+    EXPECT_FALSE(page.Paragraphs()[3]->StartStyle().underline);
 }
 
 TEST_F(FrequencyTableTest, TypedValuesThatCannotBeUsedGiveAMessageAndNoRows) {
