@@ -26,6 +26,7 @@
 #include "app/data/rules/missing_values_dialog.h"
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
+#include "app/program_windows.h"
 #include "app/report/output_window.h"
 #include "app/shell/guide_view.h"
 #include "app/shell/help_browser.h"
@@ -294,6 +295,44 @@ class PerformanceFormTest : public QObject {
         QCOMPARE(GuidePageShown(), QStringLiteral("main-window.md"));
         QCOMPARE(GuideCaretBlock(), QStringLiteral("User-set standard deviations"));
         delete Guide();  // the later tests count the program's windows
+    }
+
+    // The View menu opens the program's windows as registered at start; F1 in each opens
+    // the guide at that window's section.
+    void theViewMenuOpensTheWindowsAndF1TheirHelp() {
+        MainWindow w;
+        vostrel::app::RegisterProgramWindows(w.ws, w.windows);
+        w.form.OpenFile(kExampleConfig);
+        w.ShowAndSettle();
+        w.Click("Button_Action");
+        struct Case {
+            const char* item;
+            ProgramWindow window;
+            const char* page;
+            const char* heading;
+        };
+        const Case cases[] = {
+            {"DataEditor1", ProgramWindow::DataEditor, "data-editor.md", nullptr},
+            {"Performance1", ProgramWindow::PerformanceCharts, "graphs.md", "Performance charts"},
+            {"Plots1", ProgramWindow::BoxPlots, "graphs.md", "Box and whisker plots"},
+            {"Histogram1", ProgramWindow::Histogram, "graphs.md", "Histogram"},
+            {"FrequecyPlot1", ProgramWindow::FrequencyPlots, "graphs.md", "Frequency plots"},
+        };
+        for (const Case& c : cases) {
+            QVERIFY2(w.Find<QAction>(c.item)->isEnabled(), c.item);
+            w.Trigger(c.item);
+            QWidget* window = w.windows.Open(c.window, &w.form);  // the one the item showed
+            QVERIFY2(window != nullptr && window->isVisible(), c.item);
+            QAction* help = nullptr;
+            for (QAction* action : window->findChildren<QAction*>())
+                if (action->shortcut() == QKeySequence(Qt::Key_F1)) help = action;
+            QVERIFY2(help != nullptr && help->isEnabled(), c.item);
+            help->trigger();
+            QCOMPARE(GuidePageShown(), QString::fromLatin1(c.page));
+            if (c.heading) QCOMPARE(GuideCaretBlock(), QString::fromLatin1(c.heading));
+            window->hide();
+        }
+        delete Guide();
     }
 
     void theUserSetDialogRefusesAMeasurementAbovePotential() {
