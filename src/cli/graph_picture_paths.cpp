@@ -1,53 +1,23 @@
-#include <charconv>
-#include <filesystem>
-#include <string_view>
-
+#include "cli/graph_images.h"
 #include "cli/graph_pictures.h"
-#include "engine/graphics/graph_file_format.h"
 
+// The picture options of `graph` follow those of `chart --image`.
 namespace vostrel::cli {
 
-namespace {
-
-std::optional<int> ReadPixels(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-    if (value < 16 || value > 20000) return {};
-    return value;
-}
-
-}  // namespace
-
 bool ReadPictureSize(const std::string& text, GraphPicture& picture) {
-    const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos) return false;
-    const std::optional<int> width = ReadPixels(std::string_view(text).substr(0, x));
-    const std::optional<int> height = ReadPixels(std::string_view(text).substr(x + 1));
-    if (!width || !height) return false;
-    picture.Width = *width;
-    picture.Height = *height;
+    const std::optional<ImageTarget> size = ParseImageSize(text);
+    if (!size) return false;
+    picture.Width = size->width;
+    picture.Height = size->height;
     return true;
 }
 
 std::string NumberedPicturePath(const std::string& path, int index) {
-    if (index <= 0) return path;
-    const std::filesystem::path file(path);
-    std::filesystem::path numbered = file.parent_path();
-    numbered /= file.stem().string() + "-" + std::to_string(index + 1) + file.extension().string();
-    return numbered.string();
+    return NumberedImagePath(path, index);
 }
 
 std::optional<std::string> CheckPicturePath(const std::string& path) {
-    if (GraphFileFormatFor(path) == GraphFileFormat::Invalid)
-        return std::string(FileExtensionNotValid) + " (" + path +
-               ": use .svg, .pdf, .png, .bmp or .jpg)";
-    std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (folder.empty()) folder = ".";
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error))
-        return "the folder " + folder.string() + " does not exist";
-    return std::nullopt;
+    return CheckImagePath(path);
 }
 
 }  // namespace vostrel::cli
