@@ -1,4 +1,4 @@
-#include "app/shell/specs_found.h"
+#include "app/shell/limits_found_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 #include "engine/analysis/config_file.h"
 #include "engine/analysis/performance_analysis.h"
 #include "engine/user_interface.h"
-#include "ui_specs_found.h"
+#include "ui_limits_found_window.h"
 
 namespace vostrel::app {
 
