@@ -1,23 +1,11 @@
 #include "engine/report/report_print.h"
 
+#include "engine/report/text_printer.h"
+
 namespace vostrel {
 namespace {
 
 constexpr double kPrintedSizeIncrease = 2;
-
-// Detaches the canvas on every way out, so the printer never keeps a dead canvas.
-class AttachedCanvas {
-  public:
-    AttachedCanvas(TMPrinter& printer, PrintCanvas& canvas) : printer_(printer) {
-        printer_.AttachCanvas(canvas);
-    }
-    ~AttachedCanvas() { printer_.DetachCanvas(); }
-    AttachedCanvas(const AttachedCanvas&) = delete;
-    AttachedCanvas& operator=(const AttachedCanvas&) = delete;
-
-  private:
-    TMPrinter& printer_;
-};
 
 }  // namespace
 

@@ -89,4 +89,19 @@ class TMPrinter {
     int penY_ = 0;
 };
 
+// Attaches a canvas for one printing job and detaches it on every way out, so the printer
+// never keeps a dead canvas.
+class AttachedCanvas {
+  public:
+    AttachedCanvas(TMPrinter& printer, PrintCanvas& canvas) : printer_(printer) {
+        printer_.AttachCanvas(canvas);
+    }
+    ~AttachedCanvas() { printer_.DetachCanvas(); }
+    AttachedCanvas(const AttachedCanvas&) = delete;
+    AttachedCanvas& operator=(const AttachedCanvas&) = delete;
+
+  private:
+    TMPrinter& printer_;
+};
+
 }  // namespace vostrel

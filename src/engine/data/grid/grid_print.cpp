@@ -19,19 +19,6 @@ std::string RightJustified(std::string_view text, int width) {
     return std::string(w - text.size(), ' ') + std::string(text);
 }
 
-class AttachedCanvas {
-  public:
-    AttachedCanvas(TMPrinter& printer, PrintCanvas& canvas) : printer_(printer) {
-        printer_.AttachCanvas(canvas);
-    }
-    ~AttachedCanvas() { printer_.DetachCanvas(); }
-    AttachedCanvas(const AttachedCanvas&) = delete;
-    AttachedCanvas& operator=(const AttachedCanvas&) = delete;
-
-  private:
-    TMPrinter& printer_;
-};
-
 const PrintFont kGridFont{kCourierNew, 9, false, false};
 const PrintFont kHeaderLineFont{kCourierNew, 9, false, true};
 const PrintFont kTitleFont{kArial, 9, true, false};
