@@ -102,11 +102,20 @@ void DataFileChunk::AddColumns(int count) {
     columnCount_ = count;
 }
 
-void DataFileChunk::AddCell(ChunkColumn& column, std::string_view text) {
+void DataFileChunk::AddText(ChunkColumn& column, std::string_view text) {
     if (column.text.size() + text.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("cell text too long");
     column.text.append(text);
     column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
+}
+
+void DataFileChunk::AddNumberCell(ChunkColumn& column, std::string_view text, double value) {
+    AddText(column, text);
+    column.values.push_back(value);
+}
+
+void DataFileChunk::AddCell(ChunkColumn& column, std::string_view text) {
+    AddText(column, text);
     double value = MissingValue;
     switch (ReadCell(text, value)) {
         case CellKind::Number:
@@ -122,19 +131,71 @@ void DataFileChunk::AddCell(ChunkColumn& column, std::string_view text) {
     column.values.push_back(value);
 }
 
+namespace {
+
+// What separates the fields of a case line: a tab when it has one, else a comma when it has
+// one, else runs of spaces (' ').
+char CaseSeparator(std::string_view line) {
+    if (line.find('\t') != std::string_view::npos) return '\t';
+    if (line.find(',') != std::string_view::npos) return ',';
+    return ' ';
+}
+
+}  // namespace
+
 void DataFileChunk::CaseLine(std::string_view line) {
-    SplitCaseLine(line, fields_, dropped_);
-    if (fields_.empty()) return;
-    const auto count = static_cast<int>(fields_.size());
-    if (count > columnCount_) AddColumns(count);
-    for (int k = 0; k < columnCount_; ++k) {
-        ChunkColumn& column = columns_[static_cast<std::size_t>(k)];
-        if (k < count) {
-            AddCell(column, fields_[static_cast<std::size_t>(k)]);
-        } else {
-            column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
-            column.values.push_back(MissingValue);
+    const char separator = CaseSeparator(line);
+    if (separator == ' ') {
+        SplitCaseLine(line, fields_, dropped_);
+        const auto count = static_cast<int>(fields_.size());
+        if (count > columnCount_) AddColumns(count);
+        for (int k = 0; k < count; ++k)
+            AddCell(columns_[static_cast<std::size_t>(k)], fields_[static_cast<std::size_t>(k)]);
+        EndCase(count);
+        return;
+    }
+    // The fields are taken as they are found, as SplitCaseLine would give them: every field
+    // before a separator counts, even empty, the one after the last only when not blank.
+    // A field that is a plainly written number is read as it is found.
+    const char* const end = line.data() + line.size();
+    const char* start = line.data();
+    int count = 0;
+    while (true) {
+        double value = 0;
+        const char* at = ReadPlainDecimalPrefix(start, end, value);
+        const bool plainNumber = at != nullptr && (at == end || *at == separator);
+        if (!plainNumber) {
+            at = start;
+            while (at != end && *at != separator) ++at;
         }
+        const bool last = at == end;
+        const std::string_view text(start, static_cast<std::size_t>(at - start));
+        const std::string_view field = plainNumber ? text : TrimSpaces(text);
+        if (last && field.empty()) break;
+        if (count == MaxColumns) {
+            dropped_ = true;
+            break;
+        }
+        if (count == columnCount_) AddColumns(count + 1);
+        ChunkColumn& column = columns_[static_cast<std::size_t>(count)];
+        if (plainNumber)
+            AddNumberCell(column, field, value);
+        else
+            AddCell(column, field);
+        ++count;
+        if (last) break;
+        start = at + 1;
+    }
+    EndCase(count);
+}
+
+// The line gave `count` cells; the columns it did not reach get a missing one.
+void DataFileChunk::EndCase(int count) {
+    if (count == 0) return;  // no fields: not a case
+    for (int k = count; k < columnCount_; ++k) {
+        ChunkColumn& column = columns_[static_cast<std::size_t>(k)];
+        column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
+        column.values.push_back(MissingValue);
     }
     ++cases_;
 }

@@ -54,7 +54,12 @@ class DataFileChunk {
   private:
     void Clear();
     void AddColumns(int count);
+    // A cell of the given text, read as the table reads cells; a plainly written number
+    // whose value is known already.
     static void AddCell(ChunkColumn& column, std::string_view text);
+    static void AddNumberCell(ChunkColumn& column, std::string_view text, double value);
+    static void AddText(ChunkColumn& column, std::string_view text);
+    void EndCase(int count);
 
     std::vector<ChunkColumn> columns_;  // the first columnCount_ are in use
     int columnCount_ = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
@@ -112,15 +113,21 @@ void TDataList::MaxSizeCellArray() {
     if (!MaxSizeCellChange) return;
     const auto rowSize = static_cast<std::size_t>(rows) + 1;
     CellValues.resize(static_cast<std::size_t>(cols) + 1 + DerivedColumnCount);
-    for (auto& column : CellValues) column.resize(rowSize, MissingValue);
     LevelFirstRow.resize(static_cast<std::size_t>(cols) + 1);
+    // Growing a large table's stores is mostly the kernel's work of handing out fresh
+    // pages, which the cores can share: each store is grown by one of them.
+    std::vector<std::function<void()>> grow;
+    for (auto& column : CellValues)
+        grow.emplace_back([&column, rowSize] { column.resize(rowSize, MissingValue); });
     if (rows > Rcount) {
-        RowRunCode.resize(rowSize, 0);
-        RunCodes.resize(rowSize, 0);
-        RunRows.resize(rowSize, 0);
-        RowModified.resize(rowSize, 0);
+        grow.emplace_back([this, rowSize] { RowRunCode.resize(rowSize, 0); });
+        grow.emplace_back([this, rowSize] { RunCodes.resize(rowSize, 0); });
+        grow.emplace_back([this, rowSize] { RunRows.resize(rowSize, 0); });
+        grow.emplace_back([this, rowSize] { RowModified.resize(rowSize, 0); });
         Rcount = rows;
     }
+    ForEachColumnInParallel(static_cast<int>(grow.size()), rowSize * grow.size(),
+                            [&grow](int k) { grow[static_cast<std::size_t>(k) - 1](); });
     SetAllRowsModified();
 }
 

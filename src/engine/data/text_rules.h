@@ -36,18 +36,17 @@ std::optional<double> ConvertNumber(std::string_view text);
 std::optional<double> ReadNumber(std::string_view text);
 
 // A number written plainly, an optional "-", digits and at most one "." (digits on either side
-// of it), with at most 19 digits: sets `value` to the same number ReadNumber gives and returns
-// true. Any other text returns false and needs the general conversion. Most cells of a data
-// file have this form, so the reading is kept here, where the file reader can inline it.
-inline bool ReadPlainDecimal(std::string_view text, double& value) {
+// of it), with at most 19 digits, read from the front of [p, end): sets `value` to the same
+// number ReadNumber gives for those characters and returns where they end. Returns nullptr
+// when the text does not begin so. Most cells of a data file have this form, so the reading
+// is kept here, where the file reader can inline it.
+inline const char* ReadPlainDecimalPrefix(const char* p, const char* end, double& value) {
     // Exact powers of ten: every one up to 10^22 is a double.
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                               1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
                                               1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
     constexpr std::ptrdiff_t kMaxDigits = 19;  // any 19 digits fit 64 bits
     auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const char* p = text.data();
-    const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
     if (negative) ++p;
     // The digits before and after the point make one whole number; the decimals say by
@@ -63,14 +62,25 @@ inline bool ReadPlainDecimal(std::string_view text, double& value) {
             digits = digits * 10 + static_cast<std::uint64_t>(*p++ - '0');
     }
     const std::ptrdiff_t decimals = p - decimalsStart;
-    if (p != end || wholeDigits + decimals == 0 || wholeDigits + decimals > kMaxDigits ||
+    if (wholeDigits + decimals == 0 || wholeDigits + decimals > kMaxDigits ||
         digits > (std::uint64_t{1} << 53))
-        return false;
+        return nullptr;
     // The digits and the power of ten are both exact doubles, so the one correctly rounded
     // division gives the double nearest to the decimal number, as the general conversion
     // does. The sign goes on before it (rounding is symmetric); adding 0 turns -0 into 0.
     const auto whole = static_cast<double>(static_cast<std::int64_t>(digits));
     value = (negative ? -whole : whole) / kPowersOfTen[decimals] + 0.0;
+    return p;
+}
+
+// The whole text is a plainly written number (see ReadPlainDecimalPrefix): sets `value` and
+// returns true. Any other text returns false and needs the general conversion.
+inline bool ReadPlainDecimal(std::string_view text, double& value) {
+    const char* const end = text.data() + text.size();
+    double read = 0;
+    const char* const stop = ReadPlainDecimalPrefix(text.data(), end, read);
+    if (stop == nullptr || stop != end) return false;
+    value = read;
     return true;
 }
 

@@ -88,6 +88,21 @@ TEST(TextRules, PlainDecimalsReadExactlyAsTheGeneralConversion) {
         EXPECT_FALSE(ReadPlainDecimal(other, value)) << other;
 }
 
+TEST(TextRules, APlainDecimalIsReadFromTheFrontOfALineUpToWhatEndsIt) {
+    const std::string line = "-12.50\t7\t8 ";
+    const char* const end = line.data() + line.size();
+    double value = 0;
+    EXPECT_EQ(ReadPlainDecimalPrefix(line.data(), end, value), line.data() + 6);
+    EXPECT_EQ(value, -12.5);
+    EXPECT_EQ(ReadPlainDecimalPrefix(line.data() + 7, end, value), line.data() + 8);
+    EXPECT_EQ(value, 7.0);
+    EXPECT_EQ(ReadPlainDecimalPrefix(line.data() + 9, end, value), end - 1);  // before the space
+    for (std::string_view other : {"", "-", ".", "-.\t", "\t1", " 1", "+1", "12345678901234567890"})
+        EXPECT_EQ(ReadPlainDecimalPrefix(other.data(), other.data() + other.size(), value), nullptr)
+            << other;
+    EXPECT_FALSE(ReadPlainDecimal(std::string_view(), value));
+}
+
 TEST(TextRules, SplitAtKeepsInnerEmptyFieldsButNotATrailingOne) {
     EXPECT_THAT(Strings(SplitAt(" a , ,b,", ',')), ElementsAre("a", "", "b"));
     EXPECT_THAT(Strings(SplitAt("", ',')), ElementsAre());
