@@ -150,7 +150,7 @@ class ChunkJoiner : public TableFiller {
         table_.SetCaseRows(cases_);
         for (int k = 0; k < chunk.ColumnCount(); ++k) {
             const ChunkColumn& column = chunk.Column(k);
-            table_.DataGrid.AppendCells(k + 1, firstRow, column.text, column.ends);
+            table_.DataGrid.AppendCells(k + 1, firstRow, column.text.View(), column.ends);
             AppendValues(k + 1, firstRow, column);
         }
         return true;

@@ -63,6 +63,7 @@ class LineEnds {
 
 void DataFileChunk::Split(std::string_view text, bool startOfFile) {
     Clear();
+    textEnd_ = text.data() + text.size();
     bool first = startOfFile;
     LineEnds lineEnds(text);
     std::size_t pos = 0;
@@ -102,12 +103,7 @@ void DataFileChunk::AddColumns(int count) {
     columnCount_ = count;
 }
 
-void DataFileChunk::AddText(ChunkColumn& column, std::string_view text) {
-    if (column.text.size() + text.size() > std::numeric_limits<std::uint32_t>::max())
-        throw std::length_error("cell text too long");
-    column.text.append(text);
-    column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
-}
+void DataFileChunk::CellTextTooLong() { throw std::length_error("cell text too long"); }
 
 void DataFileChunk::AddNumberCell(ChunkColumn& column, std::string_view text, double value) {
     AddText(column, text);

@@ -8,18 +8,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/data/cell_text_buffer.h"
 #include "engine/data/text_rules.h"
 
 namespace vostrel {
 
 // One column of the chunk's cases.
 struct ChunkColumn {
-    std::string text;                 // the cells' text, one after the other
+    CellTextBuffer text;              // the cells' text, one after the other
     std::vector<std::uint32_t> ends;  // per case: where its cell's text ends in `text`
     std::vector<double> values;       // per case: the value the cell derives to
     bool hasText = false;             // a cell holds text, so the column is a text variable
@@ -56,9 +58,16 @@ class DataFileChunk {
     void AddColumns(int count);
     // A cell of the given text, read as the table reads cells; a plainly written number
     // whose value is known already.
-    static void AddCell(ChunkColumn& column, std::string_view text);
-    static void AddNumberCell(ChunkColumn& column, std::string_view text, double value);
-    static void AddText(ChunkColumn& column, std::string_view text);
+    void AddCell(ChunkColumn& column, std::string_view text);
+    void AddNumberCell(ChunkColumn& column, std::string_view text, double value);
+    void AddText(ChunkColumn& column, std::string_view text) {
+        // The ends are kept in 32 bits.
+        if (column.text.size() + text.size() > std::numeric_limits<std::uint32_t>::max())
+            CellTextTooLong();
+        column.text.Append(text, static_cast<std::size_t>(textEnd_ - text.data()));
+        column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
+    }
+    [[noreturn]] static void CellTextTooLong();
     void EndCase(int count);
 
     std::vector<ChunkColumn> columns_;  // the first columnCount_ are in use
@@ -69,6 +78,7 @@ class DataFileChunk {
     std::vector<std::size_t> lineLengths_;
     bool dropped_ = false;
     std::vector<std::string_view> fields_;  // of the line being split
+    const char* textEnd_ = nullptr;         // the end of the text being split
 };
 
 }  // namespace vostrel

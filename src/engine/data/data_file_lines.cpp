@@ -11,6 +11,9 @@ int DescriptionRow(std::string_view line) {
     // The key runs up to the first colon; the longest key, "TARGET:", has seven characters,
     // so a line whose first colon comes later is no description line.
     constexpr std::size_t kLongestKey = 7;
+    // Every key begins with T, U or L; most lines are cases and stop here.
+    const char first = line.empty() ? ' ' : static_cast<char>(line[0] & ~0x20);
+    if (first != 'T' && first != 'U' && first != 'L') return 0;
     const std::size_t colon = line.substr(0, kLongestKey).find(':');
     if (colon == std::string_view::npos) return 0;
     char upper[kLongestKey];
