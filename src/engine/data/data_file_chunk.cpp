@@ -127,32 +127,27 @@ void DataFileChunk::AddCell(ChunkColumn& column, std::string_view text) {
     column.values.push_back(value);
 }
 
-namespace {
-
-// What separates the fields of a case line: a tab when it has one, else a comma when it has
-// one, else runs of spaces (' ').
-char CaseSeparator(std::string_view line) {
-    if (line.find('\t') != std::string_view::npos) return '\t';
-    if (line.find(',') != std::string_view::npos) return ',';
-    return ' ';
+void DataFileChunk::CaseLine(std::string_view line) {
+    const char separator = DataLineSeparator(line);
+    if (separator == ' ')
+        CaseLineAtSpaces(line);
+    else
+        CaseLineAt(line, separator);
 }
 
-}  // namespace
+void DataFileChunk::CaseLineAtSpaces(std::string_view line) {
+    SplitCaseLine(line, fields_, dropped_);
+    const auto count = static_cast<int>(fields_.size());
+    if (count > columnCount_) AddColumns(count);
+    for (int k = 0; k < count; ++k)
+        AddCell(columns_[static_cast<std::size_t>(k)], fields_[static_cast<std::size_t>(k)]);
+    EndCase(count);
+}
 
-void DataFileChunk::CaseLine(std::string_view line) {
-    const char separator = CaseSeparator(line);
-    if (separator == ' ') {
-        SplitCaseLine(line, fields_, dropped_);
-        const auto count = static_cast<int>(fields_.size());
-        if (count > columnCount_) AddColumns(count);
-        for (int k = 0; k < count; ++k)
-            AddCell(columns_[static_cast<std::size_t>(k)], fields_[static_cast<std::size_t>(k)]);
-        EndCase(count);
-        return;
-    }
-    // The fields are taken as they are found, as SplitCaseLine would give them: every field
-    // before a separator counts, even empty, the one after the last only when not blank.
-    // A field that is a plainly written number is read as it is found.
+// The fields are taken as they are found, as SplitCaseLine gives them: every field before a
+// separator counts, even empty, the one after the last only when not blank. A field that is
+// a plainly written number is read as its end is looked for.
+void DataFileChunk::CaseLineAt(std::string_view line, char separator) {
     const char* const end = line.data() + line.size();
     const char* start = line.data();
     int count = 0;

@@ -68,6 +68,8 @@ class DataFileChunk {
         column.ends.push_back(static_cast<std::uint32_t>(column.text.size()));
     }
     [[noreturn]] static void CellTextTooLong();
+    void CaseLineAtSpaces(std::string_view line);
+    void CaseLineAt(std::string_view line, char separator);
     void EndCase(int count);
 
     std::vector<ChunkColumn> columns_;  // the first columnCount_ are in use

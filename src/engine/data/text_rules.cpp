@@ -114,21 +114,26 @@ std::vector<std::string_view> SplitAt(std::string_view line, char separator) {
     return fields;
 }
 
+char DataLineSeparator(std::string_view line) {
+    if (line.find('\t') != std::string_view::npos) return '\t';
+    if (line.find(',') != std::string_view::npos) return ',';
+    return ' ';
+}
+
 void SplitDataLine(std::string_view line, std::vector<std::string_view>& fields) {
-    if (line.find('\t') != std::string_view::npos) {
-        SplitAt(line, '\t', fields);
-    } else if (line.find(',') != std::string_view::npos) {
-        SplitAt(line, ',', fields);
-    } else {
-        // Runs of spaces count as one separator.
-        fields.clear();
-        std::size_t i = 0;
-        while (i < line.size()) {
-            while (i < line.size() && line[i] == ' ') ++i;
-            const std::size_t start = i;
-            while (i < line.size() && line[i] != ' ') ++i;
-            if (i > start) fields.push_back(line.substr(start, i - start));
-        }
+    const char separator = DataLineSeparator(line);
+    if (separator != ' ') {
+        SplitAt(line, separator, fields);
+        return;
+    }
+    // Runs of spaces count as one separator.
+    fields.clear();
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && line[i] == ' ') ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ') ++i;
+        if (i > start) fields.push_back(line.substr(start, i - start));
     }
 }
 

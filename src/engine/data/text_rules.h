@@ -89,7 +89,11 @@ inline bool ReadPlainDecimal(std::string_view text, double& value) {
 std::vector<std::string_view> SplitAt(std::string_view line, char separator);
 void SplitAt(std::string_view line, char separator, std::vector<std::string_view>& fields);
 
-// A case line: at tabs when it has one, else at commas when it has one, else at runs of spaces.
+// What separates the fields of a case line: a tab when it has one, else a comma when it has
+// one, else runs of spaces (' ').
+char DataLineSeparator(std::string_view line);
+
+// A case line, split at its separator (DataLineSeparator).
 std::vector<std::string_view> SplitDataLine(std::string_view line);
 void SplitDataLine(std::string_view line, std::vector<std::string_view>& fields);
 
