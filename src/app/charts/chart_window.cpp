@@ -1,7 +1,6 @@
 #include "app/charts/chart_window.h"
 
 #include <qcustomplot.h>
-#include <QActionGroup>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +10,7 @@
 #include "app/charts/chart_info_window.h"
 #include "app/charts/control_tests_window.h"
 #include "app/charts/point_label_dialog.h"
+#include "app/graphs/services/axis_decimals_menu.h"
 #include "app/graphs/services/graph_help.h"
 #include "app/graphs/services/graph_navigation.h"
 #include "app/graphs/services/graph_window_services.h"
@@ -153,7 +153,8 @@ void TVARchart_Form::TitlesEdited() {
 
 // --- View menu ---
 
-void TVARchart_Form::Toggle(QAction* action, bool& option) {
+void TVARchart_Form::BindOption(QAction* action, bool& option) {
+    action->setChecked(option);
     connect(action, &QAction::toggled, this, [this, &option](bool on) {
         option = on;
         DisplayVARchart();
@@ -162,27 +163,18 @@ void TVARchart_Form::Toggle(QAction* action, bool& option) {
 
 void TVARchart_Form::BindViewMenu() {
     ChartDisplayOptions& o = ws_.chart.Display;
-    const auto check = [](QAction* action, bool on) { action->setChecked(on); };
-    check(ui_->DisplayViolations, o.DisplayViolations);
-    check(ui_->DisplayCodes, o.DisplayCodes);
-    check(ui_->DisplayZones, o.DisplayZones);
-    check(ui_->ShowSigmaLines, o.ShowSigmaLines);
-    check(ui_->ShowSpecs, o.ShowSpecs);
-    check(ui_->RemoveLocPlot, o.RemoveLocPlot);
-    check(ui_->ConnectPoints, o.ConnectPoints);
-    check(ui_->AddLimitInfo, o.AddLimitInfo);
-    check(ui_->AddFileMods, o.AddFileMods);
-    check(ui_->ShowAllPoints, ws_.chart.View.ShowAllPoints);
-    check(ui_->ShowBreaks, ws_.chart.View.ShowBreaks);
-
-    Toggle(ui_->DisplayCodes, o.DisplayCodes);
-    Toggle(ui_->DisplayZones, o.DisplayZones);
-    Toggle(ui_->ShowSigmaLines, o.ShowSigmaLines);
-    Toggle(ui_->ShowSpecs, o.ShowSpecs);
-    Toggle(ui_->RemoveLocPlot, o.RemoveLocPlot);
-    Toggle(ui_->ConnectPoints, o.ConnectPoints);
-    Toggle(ui_->AddLimitInfo, o.AddLimitInfo);
-    Toggle(ui_->AddFileMods, o.AddFileMods);
+    BindOption(ui_->DisplayCodes, o.DisplayCodes);
+    BindOption(ui_->DisplayZones, o.DisplayZones);
+    BindOption(ui_->ShowSigmaLines, o.ShowSigmaLines);
+    BindOption(ui_->ShowSpecs, o.ShowSpecs);
+    BindOption(ui_->RemoveLocPlot, o.RemoveLocPlot);
+    BindOption(ui_->ConnectPoints, o.ConnectPoints);
+    BindOption(ui_->AddLimitInfo, o.AddLimitInfo);
+    BindOption(ui_->AddFileMods, o.AddFileMods);
+    // These three do more than set their option.
+    ui_->DisplayViolations->setChecked(o.DisplayViolations);
+    ui_->ShowAllPoints->setChecked(ws_.chart.View.ShowAllPoints);
+    ui_->ShowBreaks->setChecked(ws_.chart.View.ShowBreaks);
     connect(ui_->DisplayViolations, &QAction::toggled, this, [this](bool on) {
         SetDisplayViolations(ws_.chart, on);
         ViewMenuOpened();
@@ -208,20 +200,13 @@ void TVARchart_Form::BindViewMenu() {
     connect(ui_->ChartInfo1, &QAction::triggered, this, &TVARchart_Form::ShowChartInformation);
     connect(ui_->View1, &QMenu::aboutToShow, this, &TVARchart_Form::ViewMenuOpened);
 
-    auto* decimals = new QActionGroup(this);
-    decimals->addAction(ui_->AxisFloating);
-    connect(ui_->AxisFloating, &QAction::triggered, this,
-            [this] { SelectAxisDecimals(FloatingAxisDecimals); });
     const QList<QAction*> digits = {ui_->AxisDecimals0, ui_->AxisDecimals1, ui_->AxisDecimals2,
                                     ui_->AxisDecimals3, ui_->AxisDecimals4, ui_->AxisDecimals5,
                                     ui_->AxisDecimals6, ui_->AxisDecimals7, ui_->AxisDecimals8,
                                     ui_->AxisDecimals9};
-    for (int d = 0; d < digits.size(); ++d) {
-        decimals->addAction(digits[d]);
-        connect(digits[d], &QAction::triggered, this, [this, d] { SelectAxisDecimals(d); });
-    }
-    (o.AxisDecimals < 0 ? ui_->AxisFloating : digits[std::min(o.AxisDecimals, 9)])
-        ->setChecked(true);
+    BindAxisDecimalsMenu(*this, ui_->AxisFloating, digits, o.AxisDecimals, [this](int decimals) {
+        SelectAxisDecimals(decimals);
+    })->setChecked(true);
     SelectAxisDecimals(o.AxisDecimals);
 }
 

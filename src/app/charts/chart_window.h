@@ -61,7 +61,8 @@ class TVARchart_Form : public QMainWindow {
   private:
     void BindViewMenu();
     void ViewMenuOpened();
-    void Toggle(QAction* action, bool& option);
+    // Checks the item as the option stands, and the item sets the option and redraws.
+    void BindOption(QAction* action, bool& option);
     void SelectAxisDecimals(int decimals);
     void ChartListClicked(int row);
     void SliderMoved(int position);

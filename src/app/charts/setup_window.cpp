@@ -115,6 +115,13 @@ void TForm_VARsetup::BindChoices() {
     });
 }
 
+TForm_VARsetup::UserLimitControls TForm_VARsetup::LimitControls() const {
+    return {
+        std::pair{ui_->CheckBox_UCL, ui_->Edit_UCL}, std::pair{ui_->CheckBox_CL, ui_->Edit_CL},
+        std::pair{ui_->CheckBox_LCL, ui_->Edit_LCL}, std::pair{ui_->CheckBox_DUCL, ui_->Edit_DUCL},
+        std::pair{ui_->CheckBox_DCL, ui_->Edit_DCL}, std::pair{ui_->CheckBox_DLCL, ui_->Edit_DLCL}};
+}
+
 void TForm_VARsetup::BindFields() {
     const auto text = [this](QLineEdit* edit, void (ChartSetupModel::*set)(std::string)) {
         connect(edit, &QLineEdit::textChanged, this, [this, set](const QString& value) {
@@ -128,10 +135,7 @@ void TForm_VARsetup::BindFields() {
     BindKeyFilter(ui_->Edit_Sigma, KeyFilterKind::UnsignedReal);
     BindKeyFilter(ui_->Edit_Mu, KeyFilterKind::SignedReal);
 
-    const std::array<std::pair<QCheckBox*, QLineEdit*>, UserLimitCount> limits = {
-        std::pair{ui_->CheckBox_UCL, ui_->Edit_UCL}, std::pair{ui_->CheckBox_CL, ui_->Edit_CL},
-        std::pair{ui_->CheckBox_LCL, ui_->Edit_LCL}, std::pair{ui_->CheckBox_DUCL, ui_->Edit_DUCL},
-        std::pair{ui_->CheckBox_DCL, ui_->Edit_DCL}, std::pair{ui_->CheckBox_DLCL, ui_->Edit_DLCL}};
+    const UserLimitControls limits = LimitControls();
     for (int i = 0; i < UserLimitCount; ++i) {
         const auto limit = static_cast<UserLimit>(i);
         const auto [box, edit] = limits[static_cast<std::size_t>(i)];
@@ -268,10 +272,7 @@ void TForm_VARsetup::ShowFields() {
     setText(ui_->Edit_StdErr, setup_.StdErrText());
     setText(ui_->Edit_Sigma, setup_.SigmaText());
     setText(ui_->Edit_Mu, setup_.MuText());
-    const std::array<std::pair<QCheckBox*, QLineEdit*>, UserLimitCount> limits = {
-        std::pair{ui_->CheckBox_UCL, ui_->Edit_UCL}, std::pair{ui_->CheckBox_CL, ui_->Edit_CL},
-        std::pair{ui_->CheckBox_LCL, ui_->Edit_LCL}, std::pair{ui_->CheckBox_DUCL, ui_->Edit_DUCL},
-        std::pair{ui_->CheckBox_DCL, ui_->Edit_DCL}, std::pair{ui_->CheckBox_DLCL, ui_->Edit_DLCL}};
+    const UserLimitControls limits = LimitControls();
     for (int i = 0; i < UserLimitCount; ++i) {
         const auto limit = static_cast<UserLimit>(i);
         limits[static_cast<std::size_t>(i)].first->setChecked(setup_.UserLimitChecked(limit));

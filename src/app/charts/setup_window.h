@@ -8,12 +8,16 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <memory>
+#include <utility>
 
 #include "engine/control_charts/chart_data_stamp.h"
 #include "engine/control_charts/chart_setup_model.h"
 
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QListWidget;
 
 namespace Ui {
@@ -52,6 +56,10 @@ class TForm_VARsetup : public QMainWindow {
     bool event(QEvent* event) override;
 
   private:
+    // The check box and the box of each user limit, in UserLimit order.
+    using UserLimitControls = std::array<std::pair<QCheckBox*, QLineEdit*>, UserLimitCount>;
+    UserLimitControls LimitControls() const;
+
     void BindLists();
     void BindChoices();
     void BindFields();

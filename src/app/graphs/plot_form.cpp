@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "app/graphs/point_text.h"
+#include "app/graphs/services/axis_decimals_menu.h"
 #include "app/graphs/services/graph_window_services.h"
 #include "app/shell/help_button.h"
 #include "engine/workspace.h"
@@ -42,17 +43,12 @@ TPlot_Form::TPlot_Form(Workspace& ws, QWidget* parent)
         ui_->Chart1->yAxis->grid()->setVisible(on);
         ui_->Chart1->replot();
     });
-    auto* decimals = new QActionGroup(this);
-    decimals->addAction(ui_->AxisFloating1);
-    connect(ui_->AxisFloating1, &QAction::triggered, this, [this] { SetAxisDecimals(-1); });
-    const QList<QAction*> digits = {ui_->AxisDecimals0, ui_->AxisDecimals1, ui_->AxisDecimals2,
-                                    ui_->AxisDecimals3, ui_->AxisDecimals4, ui_->AxisDecimals5,
-                                    ui_->AxisDecimals6, ui_->AxisDecimals7, ui_->AxisDecimals8,
-                                    ui_->AxisDecimals9};
-    for (int d = 0; d < digits.size(); ++d) {
-        decimals->addAction(digits[d]);
-        connect(digits[d], &QAction::triggered, this, [this, d] { SetAxisDecimals(d); });
-    }
+    BindAxisDecimalsMenu(
+        *this, ui_->AxisFloating1,
+        {ui_->AxisDecimals0, ui_->AxisDecimals1, ui_->AxisDecimals2, ui_->AxisDecimals3,
+         ui_->AxisDecimals4, ui_->AxisDecimals5, ui_->AxisDecimals6, ui_->AxisDecimals7,
+         ui_->AxisDecimals8, ui_->AxisDecimals9},
+        view_.AxisDecimals, [this](int decimals) { SetAxisDecimals(decimals); });
     services_ = new GraphWindowServices(*this, *ui_->Chart1, ws_,
                                         GraphActions{.Print = ui_->Print1,
                                                      .Copy = ui_->Copy1,
