@@ -163,6 +163,9 @@ class ChartWindowsTest : public QObject {
         QVERIFY(setup != nullptr && setup->isVisible());
         QVERIFY(setup->windowTitle().startsWith("Variables Chart Setup - fill_weights"));
         QCOMPARE(ActionOf(setup, "Return1")->text(), QString("&Return to Main Form"));
+        // Main Form is in the File menu as well as on the tool bar, so the keyboard reaches it.
+        QVERIFY(
+            setup->findChild<QMenu*>("File1")->actions().contains(ActionOf(setup, "MainForm1")));
         auto* data = setup->findChild<QListWidget*>("DataVarList");
         data->item(data->count() - 1)->setSelected(true);
         setup->findChild<QPushButton*>("IncludeBtnMeasure")->click();
