@@ -9,9 +9,9 @@
 #include <random>
 #include <string>
 
-#include "engine/data/derived/compute_variables.h"
-#include "engine/data/derived/derived_statistics.h"
-#include "engine/data/derived/weight_cases.h"
+#include "engine/derived/compute_variables.h"
+#include "engine/derived/derived_statistics.h"
+#include "engine/derived/weight_cases.h"
 #include "engine/workspace.h"
 
 namespace {

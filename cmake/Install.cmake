@@ -1,7 +1,7 @@
 # Installation as a Linux desktop program (GNU directory layout) and the Debian package.
 
 # The release number the programs print with --version.
-file(STRINGS ${PROJECT_SOURCE_DIR}/src/engine/version.h VOSTREL_VERSION_LINE
+file(STRINGS ${PROJECT_SOURCE_DIR}/src/engine/core/version.h VOSTREL_VERSION_LINE
      REGEX "kProgramVersion\\[\\] = \"[^\"]+\"")
 string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" VOSTREL_VERSION "${VOSTREL_VERSION_LINE}")
 

@@ -17,10 +17,10 @@
 #include <string>
 
 #include "app/report/output_window.h"
-#include "app/shell/performance_form.h"
-#include "app/shell/window_directory.h"
-#include "engine/settings_store.h"
-#include "engine/user_interface.h"
+#include "app/main_window/performance_form.h"
+#include "app/common/window_directory.h"
+#include "engine/core/settings_store.h"
+#include "engine/core/user_interface.h"
 #include "engine/workspace.h"
 
 namespace {

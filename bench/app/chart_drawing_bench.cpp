@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/charts/plot/control_chart_plot.h"
-#include "app/graphs/services/graph_image.h"
-#include "app/graphs/services/offscreen_graphics.h"
+#include "app/common/graph_services/graph_image.h"
+#include "app/common/graph_services/offscreen_graphics.h"
 #include "engine/control_charts/chart_action.h"
 #include "engine/control_charts/chart_picture.h"
 #include "engine/workspace.h"

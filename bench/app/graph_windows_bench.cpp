@@ -25,10 +25,10 @@
 #include "app/graphs/hist_form.h"
 #include "app/graphs/histogram_drawing.h"
 #include "app/graphs/plot_form.h"
-#include "app/shell/window_directory.h"
+#include "app/common/window_directory.h"
 #include "engine/analysis/analysis_driver.h"
-#include "engine/settings_store.h"
-#include "engine/user_interface.h"
+#include "engine/core/settings_store.h"
+#include "engine/core/user_interface.h"
 #include "engine/workspace.h"
 
 namespace {

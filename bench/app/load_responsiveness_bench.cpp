@@ -18,9 +18,9 @@
 #include <fstream>
 #include <random>
 
-#include "app/shell/qt_user_interface.h"
+#include "app/common/qt_user_interface.h"
 #include "engine/data/data_file.h"
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 #include "engine/workspace.h"
 
 namespace {

@@ -20,10 +20,10 @@
 #include <string>
 
 #include "app/program_windows.h"
-#include "app/shell/performance_form.h"
-#include "app/shell/window_directory.h"
-#include "engine/settings_store.h"
-#include "engine/user_interface.h"
+#include "app/main_window/performance_form.h"
+#include "app/common/window_directory.h"
+#include "engine/core/settings_store.h"
+#include "engine/core/user_interface.h"
 #include "engine/workspace.h"
 
 namespace {

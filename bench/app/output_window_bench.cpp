@@ -16,7 +16,7 @@
 
 #include "app/report/output_window.h"
 #include "app/report/report_view.h"
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/analysis/analysis_driver.h"
 #include "engine/workspace.h"
 #include "million_row_setup.h"

@@ -3,7 +3,7 @@
 #include "app/charts/setup_window.h"
 #include "app/data/editor/data_editor_windows.h"
 #include "app/graphs/graph_windows.h"
-#include "app/shell/window_directory.h"
+#include "app/common/window_directory.h"
 
 namespace vostrel::app {
 

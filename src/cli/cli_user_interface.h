@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "engine/version.h"
+#include "engine/core/version.h"
 
 namespace {
 

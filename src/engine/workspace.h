@@ -16,13 +16,13 @@
 #include "engine/graphics/graph_window_settings.h"
 #include "engine/helpers/mru_files.h"
 #include "engine/report/report_writer.h"
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 #include "engine/stats/correlation.h"
 #include "engine/stats/random_generator.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/sample_stats.h"
 #include "engine/stats/stat_context.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

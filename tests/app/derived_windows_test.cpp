@@ -20,7 +20,7 @@
 
 #include "app/data/derived/compute_variables_window.h"
 #include "app/data/derived/derived_windows.h"
-#include "app/shell/window_directory.h"
+#include "app/common/window_directory.h"
 #include "engine/workspace.h"
 #include "support/scripted_ui.h"
 #include "support/table_builder.h"

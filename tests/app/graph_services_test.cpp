@@ -16,12 +16,12 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/graphs/services/form_sizing.h"
-#include "app/graphs/services/graph_commands.h"
-#include "app/graphs/services/graph_image.h"
-#include "app/graphs/services/graph_window_services.h"
-#include "app/graphs/services/notice_window.h"
-#include "app/graphs/services/titles_dialog.h"
+#include "app/common/graph_services/form_sizing.h"
+#include "app/common/graph_services/graph_commands.h"
+#include "app/common/graph_services/graph_image.h"
+#include "app/common/graph_services/graph_window_services.h"
+#include "app/common/graph_services/notice_window.h"
+#include "app/common/graph_services/titles_dialog.h"
 #include "engine/workspace.h"
 #include "support/scripted_ui.h"
 

@@ -9,9 +9,9 @@
 #include <QTextBlock>
 #include <QtTest>
 
-#include "app/shell/guide_view.h"
-#include "app/shell/help.h"
-#include "app/shell/help_browser.h"
+#include "app/common/guide_view.h"
+#include "app/common/help.h"
+#include "app/common/help_browser.h"
 #include "engine/helpers/help_topics.h"
 
 namespace vostrel::app {

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/shell/qt_user_interface.h"
+#include "app/common/qt_user_interface.h"
 #include "support/modal.h"
 
 using vostrel::Answer;

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/report/print_report.h"
+#include "app/common/print_report.h"
 #include "engine/workspace.h"
 #include "support/sample_report.h"
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "engine/version.h"
+#include "engine/core/version.h"
 
 namespace vostrel {
 namespace {

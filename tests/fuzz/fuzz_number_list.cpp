@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "engine/data/text_rules.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);

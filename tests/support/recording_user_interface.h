@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel::testing {
 

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/graphs/services/graph_help.h"
+#include "app/common/graph_services/graph_help.h"
 #include "engine/workspace.h"
 #include "ui_control_tests_window.h"
 

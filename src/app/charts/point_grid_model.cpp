@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 
 namespace vostrel::app {
 

@@ -3,7 +3,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/report/report_document.h"
 
 namespace vostrel::app {

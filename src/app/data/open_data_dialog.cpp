@@ -2,7 +2,7 @@
 
 #include <QFileDialog>
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/workspace.h"
 
 namespace vostrel::app {

@@ -2,8 +2,8 @@
 
 #include <QFileDialog>
 
-#include "app/shell/display_text.h"
-#include "app/shell/help_button.h"
+#include "app/common/display_text.h"
+#include "app/common/help_button.h"
 #include "engine/helpers/file_checks.h"
 #include "engine/workspace.h"
 #include "ui_configure_save_dialog.h"

@@ -4,7 +4,7 @@
 #include "app/graphs/hist_form.h"
 #include "app/graphs/plot_form.h"
 #include "app/graphs/ppa_chart_form.h"
-#include "app/shell/window_directory.h"
+#include "app/common/window_directory.h"
 #include "engine/workspace.h"
 
 namespace vostrel::app {

@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 
 #include "app/graphs/point_text.h"
-#include "app/graphs/services/axis_decimals_menu.h"
-#include "app/graphs/services/graph_window_services.h"
-#include "app/shell/help_button.h"
+#include "app/common/graph_services/axis_decimals_menu.h"
+#include "app/common/graph_services/graph_window_services.h"
+#include "app/common/help_button.h"
 #include "engine/workspace.h"
 #include "ui_plot_form.h"
 

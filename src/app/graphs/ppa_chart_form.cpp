@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/graphs/ppa_drawing.h"
-#include "app/graphs/services/graph_window_services.h"
-#include "app/shell/help_button.h"
+#include "app/common/graph_services/graph_window_services.h"
+#include "app/common/help_button.h"
 #include "engine/workspace.h"
 #include "ui_ppa_chart_form.h"
 

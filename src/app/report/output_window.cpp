@@ -5,11 +5,11 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-#include "app/report/print_report.h"
+#include "app/common/print_report.h"
 #include "app/report/report_edit_command.h"
 #include "app/report/report_view.h"
-#include "app/shell/display_text.h"
-#include "app/shell/help.h"
+#include "app/common/display_text.h"
+#include "app/common/help.h"
 #include "engine/report/report_export.h"
 #include "engine/workspace.h"
 #include "ui_output_window.h"

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/report/report_writer.h"
 
 namespace vostrel::app {

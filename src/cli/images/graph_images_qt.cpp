@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "app/charts/plot/control_chart_plot.h"
-#include "app/graphs/services/offscreen_graphics.h"
+#include "app/common/graph_services/offscreen_graphics.h"
 #include "cli/graph_images.h"
 #include "engine/control_charts/chart_picture.h"
 #include "engine/workspace.h"

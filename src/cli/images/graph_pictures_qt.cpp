@@ -9,7 +9,7 @@
 #include "app/graphs/box_plot_drawing.h"
 #include "app/graphs/histogram_drawing.h"
 #include "app/graphs/ppa_drawing.h"
-#include "app/graphs/services/offscreen_graphics.h"
+#include "app/common/graph_services/offscreen_graphics.h"
 #include "cli/graph_pictures.h"
 
 namespace vostrel::cli {

@@ -8,7 +8,7 @@
 #include "engine/data/transform.h"
 #include "engine/helpers/column_code.h"
 #include "engine/report/number_format.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

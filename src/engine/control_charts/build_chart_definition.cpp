@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/control_charts/chart_names.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

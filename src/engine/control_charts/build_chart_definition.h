@@ -8,7 +8,7 @@
 #include "engine/control_charts/chart_definition.h"
 #include "engine/control_charts/chart_setup_model.h"
 #include "engine/stats/stat_context.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

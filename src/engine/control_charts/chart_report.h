@@ -11,7 +11,7 @@
 #include "engine/control_charts/chart_state.h"
 #include "engine/control_charts/control_test_settings.h"
 #include "engine/control_charts/control_tests.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/report/report_writer.h"
 #include "engine/stats/stat_context.h"
 

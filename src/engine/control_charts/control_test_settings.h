@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 
 namespace vostrel {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "engine/control_charts/control_test_settings.h"
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 
 namespace vostrel {
 

@@ -8,7 +8,7 @@
 #include "engine/control_charts/chart_arrays.h"
 #include "engine/control_charts/chart_constants.h"
 #include "engine/control_charts/chart_definition.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/stats/sample_array.h"
 #include "engine/stats/stat_context.h"
 

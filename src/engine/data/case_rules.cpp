@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/data/text_rules.h"
 #include "engine/helpers/text_helpers.h"
 

@@ -7,7 +7,7 @@
 
 #include "engine/data/cell_value.h"
 #include "engine/data/data_file_lines.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

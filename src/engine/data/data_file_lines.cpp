@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "engine/data/data_table.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

@@ -10,7 +10,7 @@
 #include "engine/data/cell_value.h"
 #include "engine/data/parallel_columns.h"
 #include "engine/data/text_rules.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

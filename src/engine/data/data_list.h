@@ -11,7 +11,7 @@
 #include "engine/data/case_rules.h"
 #include "engine/data/data_table.h"
 #include "engine/data/large_array_allocator.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/data/run_info.h"
 #include "engine/stats/sample_array.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/data/missing_value.h"
-#include "engine/user_interface.h"
+#include "engine/core/missing_value.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

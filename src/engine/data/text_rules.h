@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 

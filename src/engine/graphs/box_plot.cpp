@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "engine/data/extraction.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/data/rule_descriptions.h"
 #include "engine/stats/sample_statistics.h"
 #include "engine/stats/sample_values.h"

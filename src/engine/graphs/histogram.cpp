@@ -5,7 +5,7 @@
 
 #include "engine/data/data_list.h"
 #include "engine/data/extraction.h"
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/data/rule_descriptions.h"
 #include "engine/graphs/graph_text.h"
 #include "engine/graphs/interval_rules.h"

@@ -6,7 +6,7 @@
 
 #include "engine/helpers/registry.h"
 #include "engine/stats/stat_context.h"
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

@@ -1,6 +1,6 @@
 #include "engine/helpers/registry.h"
 
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 #include "engine/stats/stat_context.h"
 
 namespace vostrel {

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "engine/stats/sample_statistics.h"
 #include "engine/stats/sample_values.h"
 

@@ -1,6 +1,6 @@
 #include "engine/stats/stat_error.h"
 
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace vostrel {
 

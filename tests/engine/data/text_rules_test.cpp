@@ -8,7 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 #include "support/scripted_ui.h"
 
 namespace vostrel {

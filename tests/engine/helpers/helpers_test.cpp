@@ -4,7 +4,7 @@
 #include "engine/helpers/column_code.h"
 #include "engine/helpers/key_filters.h"
 #include "engine/helpers/mru_files.h"
-#include "engine/settings_store.h"
+#include "engine/core/settings_store.h"
 #include "engine/stats/stat_context.h"
 #include "support/scripted_ui.h"
 

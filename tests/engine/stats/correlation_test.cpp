@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 namespace {

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "engine/data/missing_value.h"
+#include "engine/core/missing_value.h"
 
 namespace vostrel {
 namespace {

@@ -11,7 +11,7 @@
 #include "app/charts/plot/statistic_series.h"
 #include "app/charts/plot/step_line_series.h"
 #include "app/charts/plot/zone_bands.h"
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 
 namespace vostrel::app {
 

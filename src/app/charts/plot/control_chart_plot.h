@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/graphs/services/graph_title_target.h"
+#include "app/common/graph_services/graph_title_target.h"
 #include "engine/control_charts/chart_picture.h"
 #include "engine/report/report_locale.h"
 

@@ -4,9 +4,9 @@
 
 #include "app/data/derived/derived_windows.h"
 #include "app/data/derived/variable_list_view.h"
-#include "app/shell/display_text.h"
-#include "app/shell/help.h"
-#include "engine/data/derived/run_numbers.h"
+#include "app/common/display_text.h"
+#include "app/common/help.h"
+#include "engine/derived/run_numbers.h"
 #include "engine/workspace.h"
 #include "ui_add_file_variable_dialog.h"
 

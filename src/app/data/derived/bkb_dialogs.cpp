@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-#include "app/shell/display_text.h"
-#include "engine/data/derived/bartlett_kendall.h"
+#include "app/common/display_text.h"
+#include "engine/derived/bartlett_kendall.h"
 #include "ui_get_subgroups_dialog.h"
 #include "ui_min_var_dialog.h"
 

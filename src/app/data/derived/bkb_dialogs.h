@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 
-#include "engine/user_interface.h"
+#include "engine/core/user_interface.h"
 
 namespace Ui {
 class TGetSubgroups_Form;

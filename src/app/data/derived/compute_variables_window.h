@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/data/derived/bkb_dialogs.h"
-#include "engine/data/derived/compute_variables_model.h"
+#include "engine/derived/compute_variables_model.h"
 #include "engine/report/report_document.h"
 
 namespace Ui {

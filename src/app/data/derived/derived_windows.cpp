@@ -6,7 +6,7 @@
 #include "app/data/derived/add_file_variable_dialog.h"
 #include "app/data/derived/compute_variables_window.h"
 #include "app/data/derived/weight_cases_dialog.h"
-#include "app/shell/window_directory.h"
+#include "app/common/window_directory.h"
 #include "engine/workspace.h"
 
 namespace vostrel::app {

@@ -2,7 +2,7 @@
 // A variable list of the engine shown in a list widget: the widget shows each item's name
 // (without its code letters) in the list's order.
 
-#include "app/shell/variable_list_box.h"
+#include "app/common/variable_list_box.h"
 
 namespace vostrel {
 class VariableList;

@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "app/data/derived/variable_list_view.h"
-#include "app/shell/display_text.h"
-#include "engine/data/derived/weight_cases.h"
+#include "app/common/display_text.h"
+#include "engine/derived/weight_cases.h"
 #include "engine/workspace.h"
 #include "ui_weight_cases_dialog.h"
 

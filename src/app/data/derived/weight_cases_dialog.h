@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "engine/data/derived/derived_dialogs.h"
+#include "engine/derived/derived_dialogs.h"
 
 namespace Ui {
 class TForm_WeightCases;

@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QStandardPaths>
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/workspace.h"
 
 namespace vostrel::app {

@@ -11,8 +11,8 @@
 #include "app/data/rules/process_if_dialog.h"
 #include "app/data/rules/transform_dialog.h"
 #include "app/data/save_table_dialog.h"
-#include "app/shell/help.h"
-#include "app/shell/window_directory.h"
+#include "app/common/help.h"
+#include "app/common/window_directory.h"
 
 namespace vostrel::app {
 

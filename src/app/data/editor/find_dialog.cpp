@@ -4,7 +4,7 @@
 #include <QRadioButton>
 
 #include "app/data/editor/grid_view.h"
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/data/case_rules.h"
 #include "engine/workspace.h"
 #include "ui_find_dialog.h"

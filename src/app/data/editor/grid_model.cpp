@@ -1,6 +1,6 @@
 #include "app/data/editor/grid_model.h"
 
-#include "app/shell/display_text.h"
+#include "app/common/display_text.h"
 #include "engine/data/grid/editor_state.h"
 #include "engine/data/grid/grid_commands.h"
 #include "engine/data/grid/table_history.h"

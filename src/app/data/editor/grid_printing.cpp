@@ -6,7 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 
-#include "app/report/qt_print_canvas.h"
+#include "app/common/qt_print_canvas.h"
 #include "engine/data/grid/grid_print.h"
 #include "engine/workspace.h"
 

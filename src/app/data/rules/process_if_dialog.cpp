@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "app/shell/display_text.h"
-#include "app/shell/help_button.h"
-#include "app/shell/key_filter_binding.h"
-#include "app/shell/variable_list_box.h"
+#include "app/common/display_text.h"
+#include "app/common/help_button.h"
+#include "app/common/key_filter_binding.h"
+#include "app/common/variable_list_box.h"
 #include "engine/data/case_rules.h"
 #include "engine/helpers/column_code.h"
 #include "engine/workspace.h"

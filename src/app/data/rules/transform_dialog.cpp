@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "app/shell/display_text.h"
-#include "app/shell/help_button.h"
-#include "app/shell/key_filter_binding.h"
-#include "app/shell/radio_group.h"
+#include "app/common/display_text.h"
+#include "app/common/help_button.h"
+#include "app/common/key_filter_binding.h"
+#include "app/common/radio_group.h"
 #include "engine/workspace.h"
 #include "ui_transform_dialog.h"
 
